@@ -1,0 +1,52 @@
+#pragma once
+// The nutrition arithmetic: number texts, units, body mass index, weight range and energy expenditure.
+// Standard C++ only; texts are UTF-8 and separators are strings, since real locales use multi-byte ones.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace calc {
+
+struct NumberSeparators
+{
+    std::string decimal = ".";
+    std::string group = ",";
+};
+
+std::optional<double> ParseLeadingNumber(std::string_view text); // nullopt only when the number is beyond a double
+std::optional<double> ParseLocaleNumber(std::string_view text, const NumberSeparators &);
+double FeetInchesToCm(double feet, double inches);
+double LbsToKg(double lbs);
+double KgToLbs(double kg);
+// An absent value formats as the empty text, whatever the pattern ("0.0", "0,0", "0").
+std::string FormatWithPattern(std::optional<double> value, std::string_view pattern, const NumberSeparators &);
+std::string PlainNumberText(double value, const NumberSeparators &);
+
+struct BodyMeasurements
+{
+    double weightKg = 0;
+    double heightCm = 0;
+};
+enum class BmiCategory { ReducedWeight, NormalWeight, Overweight, Obesity, Unclassified };
+std::optional<double> BodyMassIndex(const BodyMeasurements &);
+BmiCategory ClassifyBmi(std::optional<double> bmi);
+struct WeightRange
+{
+    double lowerKg = 0;
+    double upperKg = 0;
+};
+WeightRange AppropriateWeightRange(double heightCm);
+std::string RangeTextKg(std::string_view lowerText, std::string_view upperText);
+std::optional<std::string> RangeTextLbs(std::string_view lowerText, std::string_view upperText,
+                                        const NumberSeparators &);
+float ScaleBarWidth(double shownBmi); // twips
+
+enum class AgeGroup { Age18To29, Age30To59, Age60AndOver };
+enum class Sex { Male, Female };
+std::optional<double> BasalMetabolicRate(AgeGroup, Sex, const BodyMeasurements &); // nullopt on overflow
+std::optional<double> PhysicalActivityLevel(std::string_view sex, std::string_view outsideWork,
+                                            std::string_view atWork);
+double DietInducedThermogenesis(double bmr, double pal);
+double TotalEnergyExpenditure(double bmr, double pal, double dit);
+
+} // namespace calc

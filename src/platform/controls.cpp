@@ -1,0 +1,192 @@
+#include "platform/controls.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QObject>
+
+#include <cmath>
+#include <utility>
+
+namespace platform {
+
+int TwipsToPixels(double twips)
+{
+    return static_cast<int>(std::lround(twips / TwipsPerPixel));
+}
+
+QRect TwipsRect(int left, int top, int width, int height)
+{
+    return { TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height) };
+}
+
+namespace {
+
+bool IsEdit(const QWidget *control)
+{
+    return qobject_cast<const QLineEdit *>(control) != nullptr;
+}
+
+void SetPaletteColour(QWidget *control, QPalette::ColorRole role, const QColor &colour)
+{
+    if (control->palette().color(role) == colour)
+        return;
+    QPalette palette = control->palette();
+    palette.setColor(role, colour);
+    control->setPalette(palette);
+}
+
+} // namespace
+
+void SetForeColor(QWidget *control, const QColor &colour)
+{
+    SetPaletteColour(control, IsEdit(control) ? QPalette::Text : QPalette::WindowText, colour);
+}
+
+void SetBackColor(QWidget *control, const QColor &colour)
+{
+    if (IsEdit(control)) {
+        SetPaletteColour(control, QPalette::Base, colour);
+        return;
+    }
+    SetPaletteColour(control, QPalette::Window, colour);
+    if (!control->autoFillBackground())
+        control->setAutoFillBackground(true);
+}
+
+QColor ForeColor(const QWidget *control)
+{
+    return control->palette().color(IsEdit(control) ? QPalette::Text : QPalette::WindowText);
+}
+
+QColor BackColor(const QWidget *control)
+{
+    return control->palette().color(IsEdit(control) ? QPalette::Base : QPalette::Window);
+}
+
+void SetFontSize(QWidget *control, int pointSize)
+{
+    if (control->font().pointSize() == pointSize)
+        return;
+    QFont font = control->font();
+    font.setPointSize(pointSize);
+    control->setFont(font);
+}
+
+void SetBold(QWidget *control, bool bold)
+{
+    if (control->font().bold() == bold)
+        return;
+    QFont font = control->font();
+    font.setBold(bold);
+    control->setFont(font);
+}
+
+bool SetWidthTwips(QWidget *control, std::optional<double> twips)
+{
+    if (!twips || !std::isfinite(*twips) || *twips < 0)
+        return false;
+    const int width = TwipsToPixels(*twips);
+    if (control->width() != width)
+        control->resize(width, control->height());
+    return true;
+}
+
+void SetText(QLineEdit *box, const QString &text)
+{
+    if (box->text() != text)
+        box->setText(text);
+}
+
+void SetCaption(QLabel *label, const QString &caption)
+{
+    if (label->text() != caption)
+        label->setText(caption);
+}
+
+void SetVisible(QWidget *control, bool visible)
+{
+    if (control->isHidden() == visible)
+        control->setVisible(visible);
+}
+
+void SetListText(QComboBox *list, const QString &text)
+{
+    const int index = list->findText(text, Qt::MatchFixedString);
+    if (index >= 0)
+        list->setCurrentIndex(index);
+}
+
+QString ListText(const QComboBox *list)
+{
+    return list->currentIndex() < 0 ? QString() : list->itemText(list->currentIndex());
+}
+
+std::optional<int> CharacterCode(const QKeyEvent &event)
+{
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    if ((mods & Qt::ControlModifier) && !(mods & (Qt::AltModifier | Qt::MetaModifier))
+        && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+        return event.key() - Qt::Key_A + 1;
+    const QString text = event.text();
+    if (text.isEmpty())
+        return std::nullopt;
+    const int code = text.at(0).unicode();
+    // Delete carries U+007F on some platforms but is an editing key, not a character.
+    if (code == 0x7f)
+        return std::nullopt;
+    return code;
+}
+
+namespace {
+
+class KeyPressHook : public QObject
+{
+public:
+    KeyPressHook(QLineEdit *box, KeyPressHandler handler)
+        : QObject(box)
+        , m_box(box)
+        , m_handler(std::move(handler))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_box || event->type() != QEvent::KeyPress)
+            return false;
+        const std::optional<int> typed = CharacterCode(*static_cast<QKeyEvent *>(event));
+        if (!typed)
+            return false;
+        int code = *typed;
+        m_handler(code);
+        if (code == *typed)
+            return false;
+        if (code != 0 && !m_box->isReadOnly())
+            m_box->insert(QString(QChar(static_cast<char16_t>(code))));
+        return true;
+    }
+
+private:
+    QLineEdit *m_box;
+    KeyPressHandler m_handler;
+};
+
+} // namespace
+
+void InstallKeyPressHook(QLineEdit *box, KeyPressHandler handler)
+{
+    box->installEventFilter(new KeyPressHook(box, std::move(handler)));
+}
+
+void DigitsOnly(int &keyAscii)
+{
+    if (keyAscii <= 26)
+        return;
+    if (keyAscii < '0' || keyAscii > '9')
+        keyAscii = 0;
+}
+
+} // namespace platform

@@ -1,0 +1,55 @@
+#pragma once
+// Helpers that both windows use on their controls: layout units, colours, fonts and the key hook.
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QComboBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace platform {
+
+// The layout is designed in twips; 15 twips make one pixel at 96 dpi.
+constexpr int TwipsPerPixel = 15;
+int TwipsToPixels(double twips);
+QRect TwipsRect(int left, int top, int width, int height);
+
+// Text colour: WindowText for labels and lines, Text for edits. Background: Window with
+// autoFillBackground for labels, Base for edits. Unchanged colours are not written again.
+void SetForeColor(QWidget *control, const QColor &colour);
+void SetBackColor(QWidget *control, const QColor &colour);
+QColor ForeColor(const QWidget *control);
+QColor BackColor(const QWidget *control);
+void SetFontSize(QWidget *control, int pointSize);
+void SetBold(QWidget *control, bool bold);
+
+// Width in twips; a negative or non-finite width is refused and nothing changes.
+bool SetWidthTwips(QWidget *control, std::optional<double> twips);
+
+// Writes that skip an unchanged value, so no change signal and no relayout happen for nothing.
+void SetText(QLineEdit *box, const QString &text);
+void SetCaption(QLabel *label, const QString &caption);
+void SetVisible(QWidget *control, bool visible);
+
+// Selection-only lists: writing selects the item equal to the text without regard to case
+// (nothing changes when none matches); reading gives the item as stored, or "" with none.
+void SetListText(QComboBox *list, const QString &text);
+QString ListText(const QComboBox *list);
+
+// Key-press hook: the handler receives the typed character as a 16-bit code and may replace it;
+// 0 discards the key. Ctrl+A to Ctrl+Z arrive as the control codes 1 to 26 whatever text the
+// event carries. Keys that type no character (arrows, Delete, function keys) never reach it.
+using KeyPressHandler = std::function<void(int &keyAscii)>;
+void InstallKeyPressHook(QLineEdit *box, KeyPressHandler handler);
+std::optional<int> CharacterCode(const QKeyEvent &event);
+
+// The digit key filter of the measurement boxes: control codes and digits pass, all else is refused.
+void DigitsOnly(int &keyAscii);
+
+} // namespace platform

@@ -1,0 +1,10 @@
+#pragma once
+// The user's number separators, as the arithmetic wants them.
+#include "calc/calc.h"
+
+namespace platform {
+
+// Separators of QLocale(): the user's locale unless the program set a default.
+calc::NumberSeparators LocaleSeparators();
+
+} // namespace platform

@@ -1,0 +1,13 @@
+#include "platform/shell.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace platform {
+
+void OpenWebAddress(const QString &address)
+{
+    QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
+}
+
+} // namespace platform

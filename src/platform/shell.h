@@ -1,0 +1,10 @@
+#pragma once
+// Hands a web address to the desktop's default handler.
+#include <QString>
+
+namespace platform {
+
+// Fire and forget: the desktop opens the address in its own time, and a failure is not reported.
+void OpenWebAddress(const QString &address);
+
+} // namespace platform
