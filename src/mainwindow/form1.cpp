@@ -1,0 +1,8 @@
+#include "mainwindow/form1.h"
+
+Form1::Form1(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Somatra"));
+}
