@@ -1,0 +1,13 @@
+#include "about/homepage.h"
+
+#include "platform/shell.h"
+
+QString HomePageAddress()
+{
+    return QString::fromUtf8(SOMATRA_HOME_PAGE);
+}
+
+void OpenHomePage()
+{
+    platform::OpenWebAddress(HomePageAddress());
+}
