@@ -1,0 +1,72 @@
+// Body mass index, its category, the appropriate weight range and the scale indicator.
+#include <cmath>
+
+#include "calc/calc.h"
+
+namespace calc {
+
+std::optional<double> BodyMassIndex(const BodyMeasurements &body)
+{
+    // This order of steps fixes the last bit of the result, and with it the category at the bounds.
+    const double q1 = body.heightCm / 100;
+    const double q2 = q1 * body.heightCm;
+    const double q3 = q2 / 100;
+    if (q3 == 0 || !std::isfinite(q1) || !std::isfinite(q2) || !std::isfinite(q3))
+        return std::nullopt;
+    const double bmi = body.weightKg / q3;
+    if (!std::isfinite(bmi))
+        return std::nullopt;
+    return bmi;
+}
+
+BmiCategory ClassifyBmi(std::optional<double> bmi)
+{
+    const double value = bmi.value_or(0);
+    if (value < 18.5)
+        return BmiCategory::ReducedWeight;
+    if (value >= 18.5 && value <= 25)
+        return BmiCategory::NormalWeight;
+    if (value > 25 && value < 30)
+        return BmiCategory::Overweight;
+    if (value > 30)
+        return BmiCategory::Obesity;
+    // Exactly 30 falls between the overweight and obesity tests.
+    return BmiCategory::Unclassified;
+}
+
+WeightRange AppropriateWeightRange(double heightCm)
+{
+    return { (18.5 * (heightCm / 100)) * (heightCm / 100), (24.9 * (heightCm / 100)) * (heightCm / 100) };
+}
+
+std::string RangeTextKg(std::string_view lowerText, std::string_view upperText)
+{
+    std::string text(lowerText);
+    text += " - ";
+    text += upperText;
+    return text;
+}
+
+std::optional<std::string> RangeTextLbs(
+    std::string_view lowerText, std::string_view upperText, const NumberSeparators &separators)
+{
+    // Pounds come from the kilograms as shown, not from the exact limits.
+    const auto lower = ParseLocaleNumber(lowerText, separators);
+    const auto upper = ParseLocaleNumber(upperText, separators);
+    if (!lower || !upper)
+        return std::nullopt;
+    return RangeTextKg(FormatWithPattern(KgToLbs(*lower), "0,0", separators),
+        FormatWithPattern(KgToLbs(*upper), "0,0", separators));
+}
+
+float ScaleBarWidth(double shownBmi)
+{
+    // The indicator starts at BMI 12 with 300 twips per unit; past 36 it takes the full laid-out width.
+    if (shownBmi < 12)
+        return 0;
+    if (shownBmi > 36)
+        return 7245;
+    return static_cast<float>((shownBmi - 12) * 300);
+}
+
+} // namespace calc

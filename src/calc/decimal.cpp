@@ -1,0 +1,105 @@
+#include "calc/decimal.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace calc::detail {
+
+namespace {
+// 767 significant digits decide any halfway case between two doubles; the sticky digit stands for the rest.
+constexpr std::size_t kMaxDigits = 800;
+// Far beyond any double, yet far from overflowing the exponent arithmetic.
+constexpr std::int64_t kExponentLimit = 1'000'000'000'000;
+} // namespace
+
+void DecimalAccumulator::Keep(int digit)
+{
+    if (digits_.size() < kMaxDigits) {
+        digits_.push_back(static_cast<char>('0' + digit));
+    } else {
+        ++exponent_;
+        sticky_ = sticky_ || digit != 0;
+    }
+}
+
+void DecimalAccumulator::AddIntegerDigit(int digit)
+{
+    sawDigit_ = true;
+    if (digits_.empty() && digit == 0)
+        return;
+    Keep(digit);
+}
+
+void DecimalAccumulator::AddFractionDigit(int digit)
+{
+    sawDigit_ = true;
+    if (digits_.empty() && digit == 0) {
+        exponent_ = std::max(exponent_ - 1, -kExponentLimit);
+        return;
+    }
+    if (digits_.size() < kMaxDigits) {
+        digits_.push_back(static_cast<char>('0' + digit));
+        exponent_ = std::max(exponent_ - 1, -kExponentLimit);
+    } else {
+        sticky_ = sticky_ || digit != 0;
+    }
+}
+
+void DecimalAccumulator::AddExponent(std::int64_t exponent)
+{
+    exponent_ = std::clamp(
+        exponent_ + std::clamp(exponent, -kExponentLimit, kExponentLimit), -kExponentLimit, kExponentLimit);
+}
+
+std::optional<double> DecimalAccumulator::ToDouble(bool negative) const
+{
+    const double zero = negative ? -0.0 : 0.0;
+    if (digits_.empty())
+        return zero;
+    std::string text = digits_;
+    std::int64_t exponent = exponent_;
+    if (sticky_) {
+        text.push_back('1');
+        --exponent;
+    }
+    // Decimal exponent of the leading digit; doubles span about 1e-324 to 1.8e308.
+    const std::int64_t magnitude = exponent + static_cast<std::int64_t>(text.size()) - 1;
+    if (magnitude > 309)
+        return std::nullopt;
+    if (magnitude < -330)
+        return zero;
+    text.push_back('e');
+    text += std::to_string(exponent);
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    (void)end;
+    if (error == std::errc::result_out_of_range) {
+        if (magnitude > 0)
+            return std::nullopt;
+        return zero;
+    }
+    if (error != std::errc() || !std::isfinite(value))
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
+SignificantDigits FifteenDigits(double finiteValue)
+{
+    SignificantDigits result {};
+    result.negative = std::signbit(finiteValue);
+    // to_chars rounds exactly, so the 15 digits are the correctly rounded decimal, not a float approximation.
+    char text[32];
+    const auto end
+        = std::to_chars(text, text + sizeof text, std::fabs(finiteValue), std::chars_format::scientific, 14)
+              .ptr;
+    // text is d.dddddddddddddde[+-]x..
+    result.digits[0] = text[0];
+    std::copy(text + 2, text + 16, result.digits + 1);
+    int exponent = 0;
+    std::from_chars(text + 17 + (text[17] == '+' ? 1 : 0), end, exponent);
+    result.pointPosition = exponent + 1;
+    return result;
+}
+
+} // namespace calc::detail
