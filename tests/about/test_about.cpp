@@ -30,6 +30,15 @@ void DeliverDeletions()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// "About" as the menu item chooses it. The offscreen platform cannot raise windows and warns on every
+// call; that warning is expected there and no finding.
+Form2 *About()
+{
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support raise()");
+    return ShowAboutWindow();
+}
+
 QPushButton *Button(QWidget *form, const char *name)
 {
     return form->findChild<QPushButton *>(QString::fromLatin1(name));
@@ -76,8 +85,8 @@ void TestAbout::cleanup()
 void TestAbout::aboutTwiceGivesOneWindow()
 {
     // State: no About window. Action: "About" twice. Expected: the same single window, shown.
-    Form2 *first = ShowAboutWindow();
-    Form2 *second = ShowAboutWindow();
+    Form2 *first = About();
+    Form2 *second = About();
     QCOMPARE(second, first);
     QCOMPARE(AboutWindows().size(), 1);
     QVERIFY(first->isVisible());
@@ -87,7 +96,7 @@ void TestAbout::closeThenAboutGivesFreshWindow()
 {
     // State: an About window whose focus was moved. Action: "Close", then "About".
     // Expected: the old window is gone and a new one stands in its design state.
-    QPointer<Form2> old = ShowAboutWindow();
+    QPointer<Form2> old = About();
     Button(old, "Command2")->setFocus();
     QTest::mouseClick(Button(old, "Command1"), Qt::LeftButton);
     QVERIFY(!old->isVisible());
@@ -95,7 +104,7 @@ void TestAbout::closeThenAboutGivesFreshWindow()
     QVERIFY(old.isNull());
     QCOMPARE(AboutWindows().size(), 0);
 
-    Form2 *fresh = ShowAboutWindow();
+    Form2 *fresh = About();
     QCOMPARE(AboutWindows().size(), 1);
     QCOMPARE(fresh->windowTitle(), QStringLiteral("About Somatra"));
     QCOMPARE(fresh->focusWidget(), Button(fresh, "Command1"));
@@ -106,21 +115,21 @@ void TestAbout::aboutRightAfterCloseGivesNewWindow()
 {
     // State: "Close" was pressed and the deletion has not run yet. Action: "About".
     // Expected: a new window; the closing one is not shown again.
-    QPointer<Form2> old = ShowAboutWindow();
+    QPointer<Form2> old = About();
     QTest::mouseClick(Button(old, "Command1"), Qt::LeftButton);
-    QPointer<Form2> fresh = ShowAboutWindow();
+    QPointer<Form2> fresh = About();
     QVERIFY(fresh != old);
     DeliverDeletions();
     QVERIFY(old.isNull());
     QVERIFY(!fresh.isNull());
     QVERIFY(fresh->isVisible());
-    QCOMPARE(ShowAboutWindow(), fresh.data());
+    QCOMPARE(About(), fresh.data());
 }
 
 void TestAbout::titleBarCloseDiscardsWindow()
 {
     // State: an About window. Action: close it as the title bar does. Expected: it is deleted.
-    QPointer<Form2> form = ShowAboutWindow();
+    QPointer<Form2> form = About();
     QVERIFY(form->close());
     DeliverDeletions();
     QVERIFY(form.isNull());
@@ -130,7 +139,7 @@ void TestAbout::titleBarCloseDiscardsWindow()
 void TestAbout::opensInDesignState()
 {
     // State: no About window. Action: "About". Expected: the design of the window.
-    Form2 *form = ShowAboutWindow();
+    Form2 *form = About();
     QVERIFY(QTest::qWaitForWindowExposed(form));
     QCOMPARE(form->objectName(), QStringLiteral("Form2"));
     QCOMPARE(form->windowTitle(), QStringLiteral("About Somatra"));
@@ -192,7 +201,7 @@ void TestAbout::controlGeometry()
 {
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
-    Form2 *form = ShowAboutWindow();
+    Form2 *form = About();
     auto *control = form->findChild<QWidget *>(name);
     QVERIFY(control);
     QCOMPARE(control->parentWidget(), form);
@@ -202,7 +211,7 @@ void TestAbout::controlGeometry()
 void TestAbout::tabMovesBetweenCloseAndHomePage()
 {
     // State: a new About window, "Close" focused. Action: Tab, Tab. Expected: Home Page, then Close.
-    Form2 *form = ShowAboutWindow();
+    Form2 *form = About();
     QVERIFY(QTest::qWaitForWindowActive(form));
     QCOMPARE(QApplication::focusWidget(), Button(form, "Command1"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -218,7 +227,7 @@ void TestAbout::homePageMakesOneRequestPerPress()
     const QUrl home(HomePageAddress());
     UrlReceiver receiver;
     QDesktopServices::setUrlHandler(home.scheme(), &receiver, "open");
-    Form2 *form = ShowAboutWindow();
+    Form2 *form = About();
     for (int press = 1; press <= 3; ++press) {
         QTest::mouseClick(Button(form, "Command2"), Qt::LeftButton);
         QCOMPARE(receiver.requests.size(), press);
@@ -232,7 +241,7 @@ void TestAbout::homePageMakesOneRequestPerPress()
 
 void TestAbout::controlsHaveAccessibleNames()
 {
-    Form2 *form = ShowAboutWindow();
+    Form2 *form = About();
     for (const char *name : { "Label2", "Label1", "Command2", "Command1" }) {
         auto *control = form->findChild<QWidget *>(QString::fromLatin1(name));
         QVERIFY2(!control->accessibleName().isEmpty(), name);
