@@ -1,14 +1,16 @@
 #include "platform/controls.h"
 
+#include <cmath>
+#include <utility>
+
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QObject>
-
-#include <cmath>
-#include <utility>
+#include <QPlainTextEdit>
+#include <QWidget>
 
 namespace platform {
 
@@ -26,7 +28,8 @@ namespace {
 
 bool IsEdit(const QWidget *control)
 {
-    return qobject_cast<const QLineEdit *>(control) != nullptr;
+    return qobject_cast<const QLineEdit *>(control) != nullptr
+        || qobject_cast<const QPlainTextEdit *>(control) != nullptr;
 }
 
 void SetPaletteColour(QWidget *control, QPalette::ColorRole role, const QColor &colour)
@@ -86,7 +89,8 @@ void SetBold(QWidget *control, bool bold)
 
 bool SetWidthTwips(QWidget *control, std::optional<double> twips)
 {
-    if (!twips || !std::isfinite(*twips) || *twips < 0)
+    // Beyond the largest widget size the pixel count would overflow: refused like a negative width.
+    if (!twips || !std::isfinite(*twips) || *twips < 0 || *twips / TwipsPerPixel > QWIDGETSIZE_MAX)
         return false;
     const int width = TwipsToPixels(*twips);
     if (control->width() != width)
@@ -98,6 +102,12 @@ void SetText(QLineEdit *box, const QString &text)
 {
     if (box->text() != text)
         box->setText(text);
+}
+
+void SetText(QPlainTextEdit *box, const QString &text)
+{
+    if (box->toPlainText() != text)
+        box->setPlainText(text);
 }
 
 void SetCaption(QLabel *label, const QString &caption)
@@ -149,8 +159,7 @@ public:
         : QObject(box)
         , m_box(box)
         , m_handler(std::move(handler))
-    {
-    }
+    { }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override

@@ -1,16 +1,17 @@
 #pragma once
 // Helpers that both windows use on their controls: layout units, colours, fonts and the key hook.
+#include <functional>
+#include <optional>
+
 #include <QColor>
 #include <QRect>
 #include <QString>
-
-#include <functional>
-#include <optional>
 
 class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QWidget;
 
 namespace platform {
@@ -29,11 +30,12 @@ QColor BackColor(const QWidget *control);
 void SetFontSize(QWidget *control, int pointSize);
 void SetBold(QWidget *control, bool bold);
 
-// Width in twips; a negative or non-finite width is refused and nothing changes.
+// Width in twips; a negative, non-finite or overflowing width is refused and nothing changes.
 bool SetWidthTwips(QWidget *control, std::optional<double> twips);
 
 // Writes that skip an unchanged value, so no change signal and no relayout happen for nothing.
 void SetText(QLineEdit *box, const QString &text);
+void SetText(QPlainTextEdit *box, const QString &text); // the multi-line box
 void SetCaption(QLabel *label, const QString &caption);
 void SetVisible(QWidget *control, bool visible);
 
