@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <string_view>
 
 namespace calc::detail {
 
@@ -99,6 +100,11 @@ SignificantDigits FifteenDigits(double finiteValue)
     int exponent = 0;
     std::from_chars(text + 17 + (text[17] == '+' ? 1 : 0), end, exponent);
     result.pointPosition = exponent + 1;
+    // Near the top of the range the nearest 15 digits, 1.79769313486232e308, lie beyond every double and
+    // could not be read back; show the largest 15-digit number that still is one.
+    constexpr std::string_view kBeyondMax = "179769313486232";
+    if (result.pointPosition == 309 && std::string_view(result.digits, 15) == kBeyondMax)
+        std::copy_n("179769313486231", 15, result.digits);
     return result;
 }
 
