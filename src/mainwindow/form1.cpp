@@ -48,6 +48,7 @@ QIcon WindowIcon()
 Form1::Form1(QWidget *parent)
     : Form1(parent, DesignStateOnly {})
 {
+    ConnectHandlers();
     Form_Load();
 }
 
@@ -81,5 +82,3 @@ std::unique_ptr<Form1> Form1::InDesignState(QWidget *parent)
 {
     return std::unique_ptr<Form1>(new Form1(parent, DesignStateOnly {}));
 }
-
-void Form1::Form_Load() { }

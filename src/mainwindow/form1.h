@@ -2,6 +2,8 @@
 // The main window: every input, result and holder of state is one of its named controls.
 #include <memory>
 
+class QCloseEvent;
+
 #include <QMainWindow>
 
 namespace Ui {
@@ -19,7 +21,12 @@ public:
     // The window exactly as designed, without Form_Load: what layout tests inspect.
     static std::unique_ptr<Form1> InDesignState(QWidget *parent = nullptr);
 
+    // The one pass that reads every input from the controls and writes every result back.
+    void Recalculate();
+
 protected:
+    void closeEvent(QCloseEvent *event) override;
+
     // The controls by name (ui->Text1, ui->Label49, ...), generated from form1.ui.
     std::unique_ptr<Ui::Form1> ui;
 
@@ -29,5 +36,21 @@ private:
     };
     Form1(QWidget *parent, DesignStateOnly);
 
+    void ConnectHandlers();
     void Form_Load();
+    void Form_Unload(bool &cancel);
+    void Ab_Click();
+
+    // Age, sex and activity choices: record the choice in its list, then recalculate.
+    void OptionClick(int option);
+    void Option12_Click();
+    void Option13_Click();
+    void Combo4_Click();
+
+    void Text1_Change();
+    void Text2_Change();
+    void Text7_Change();
+    void Text11_Change();
+    static void Text1_KeyPress(int &keyAscii);
+    static void Text2_KeyPress(int &keyAscii);
 };

@@ -1,0 +1,246 @@
+// Start-up and the handlers of the main window's input events.
+#include <array>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+
+#include "about/form2.h"
+#include "mainwindow/form1.h"
+#include "platform/controls.h"
+#include "ui_form1.h"
+
+namespace {
+
+using platform::SetCaption;
+using platform::SetText;
+using platform::SetVisible;
+
+// The choice each option records, and for the at-work options the examples line shown under them.
+struct Choice
+{
+    QRadioButton *Ui::Form1::*option;
+    QComboBox *Ui::Form1::*list;
+    const char *text;
+    const char *examples;
+};
+
+const std::array<Choice, 11> kChoices { {
+    { &Ui::Form1::Option1, &Ui::Form1::Combo1, "18 - 29", nullptr },
+    { &Ui::Form1::Option2, &Ui::Form1::Combo1, "30 - 59", nullptr },
+    { &Ui::Form1::Option3, &Ui::Form1::Combo1, "Over 60", nullptr },
+    { &Ui::Form1::Option4, &Ui::Form1::Combo3, "Weak", nullptr },
+    { &Ui::Form1::Option5, &Ui::Form1::Combo3, "Moderate", nullptr },
+    { &Ui::Form1::Option6, &Ui::Form1::Combo3, "High", nullptr },
+    { &Ui::Form1::Option7, &Ui::Form1::Combo4, "Weak",
+        "(teachers, office workers, traveling salesman , housewives) " },
+    { &Ui::Form1::Option8, &Ui::Form1::Combo4, "Moderate",
+        "(vendors, domestic workers, students, transport workers, roofers,hunters, fisherman, some "
+        "manufacturing "
+        "jobs) " },
+    { &Ui::Form1::Option9, &Ui::Form1::Combo4, "High",
+        "(workers, farmers, masons that all the work done by hand) " },
+    { &Ui::Form1::Option10, &Ui::Form1::Combo2, "Male", nullptr },
+    { &Ui::Form1::Option11, &Ui::Form1::Combo2, "Female", nullptr },
+} };
+
+// The hidden examples of each at-work intensity.
+struct WorkExamples
+{
+    const char *intensity;
+    const char *examples;
+    const char *heading;
+};
+
+const std::array<WorkExamples, 3> kWorkExamples { {
+    { "Weak", "teachers, office workers, traveling salesman , housewives ",
+        "Examples of low-intensity activities at work:" },
+    { "Moderate",
+        "vendors, domestic workers, students, transport workers, roofers,hunters, fisherman, some "
+        "manufacturing jobs",
+        "Examples of moderate-intensity activities at work:" },
+    { "High", "workers, farmers, masons that all the work done by hand",
+        "Examples of high-intensity activities at work:" },
+} };
+
+const QColor kBlack(0, 0, 0);
+const QColor kGreen(0, 255, 0);
+const QColor kBlue(0, 0, 255);
+const QColor kYellow(255, 255, 0);
+
+void StyleResultBox(QLineEdit *box, const QColor &back, const QColor &fore, int pointSize)
+{
+    platform::SetBackColor(box, back);
+    platform::SetForeColor(box, fore);
+    platform::SetBold(box, true);
+    platform::SetFontSize(box, pointSize);
+}
+
+} // namespace
+
+void Form1::ConnectHandlers()
+{
+    for (int index = 0; index < int(kChoices.size()); ++index) {
+        // Only a real selection counts: clicking the option that is already selected changes nothing.
+        connect(ui.get()->*kChoices[index].option, &QRadioButton::toggled, this, [this, index](bool checked) {
+            if (checked)
+                OptionClick(index);
+        });
+    }
+    connect(ui->Option12, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            Option12_Click();
+    });
+    connect(ui->Option13, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            Option13_Click();
+    });
+    connect(ui->Combo4, &QComboBox::currentIndexChanged, this, &Form1::Combo4_Click);
+    connect(ui->Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
+    connect(ui->Text2, &QLineEdit::textChanged, this, &Form1::Text2_Change);
+    connect(ui->Text7, &QLineEdit::textChanged, this, &Form1::Text7_Change);
+    connect(ui->Text11, &QLineEdit::textChanged, this, &Form1::Text11_Change);
+    platform::InstallKeyPressHook(ui->Text1, &Form1::Text1_KeyPress);
+    platform::InstallKeyPressHook(ui->Text2, &Form1::Text2_KeyPress);
+    platform::InstallKeyPressHook(ui->Text11, &platform::DigitsOnly);
+    connect(ui->Ab, &QAction::triggered, this, &Form1::Ab_Click);
+}
+
+void Form1::Form_Load()
+{
+    SetText(ui->Text11, QString());
+    for (QLabel *bar : { ui->Label49, ui->Label50, ui->Label51 })
+        platform::SetWidthTwips(bar, 0);
+    platform::SetFontSize(ui->Label4, 10);
+    platform::SetBold(ui->Label4, true);
+    SetCaption(ui->Label31, QString());
+    SetCaption(ui->Label22, QString());
+    SetVisible(ui->Image1, false);
+    SetVisible(ui->Image2, false);
+    StyleResultBox(ui->Text3, kBlack, kGreen, 14);
+    for (QLineEdit *box : { ui->Text6, ui->Text7, ui->Text8 })
+        StyleResultBox(box, kBlack, kGreen, 11);
+    StyleResultBox(ui->Text9, kBlue, kYellow, 14);
+    SetCaption(ui->Label4, QString());
+    // Each of these three clears runs a start-up pass through its change handler.
+    SetText(ui->Text1, QString());
+    SetText(ui->Text2, QString());
+    for (QLineEdit *box : { ui->Text3, ui->Text4, ui->Text5, ui->Text6 })
+        SetText(box, QString());
+    SetText(ui->Text7, QString());
+    SetText(ui->Text8, QString());
+    SetText(ui->Text9, QString());
+    SetText(ui->Text10, QString());
+    for (QLineEdit *box : { ui->Text4, ui->Text5 })
+        platform::SetForeColor(box, kBlue);
+    for (QLineEdit *box : { ui->Text4, ui->Text5 })
+        platform::SetBold(box, true);
+    for (QWidget *hidden : std::initializer_list<QWidget *> {
+             ui->Text6, ui->Text7, ui->Text8, ui->Label14, ui->Label17, ui->Label19, ui->Label20 })
+        SetVisible(hidden, false);
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    bool cancel = false;
+    Form_Unload(cancel);
+    event->setAccepted(!cancel);
+}
+
+void Form1::Form_Unload(bool & /*cancel*/)
+{
+    // Closing the main window ends the program: every other window goes with it.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible())
+            window->close();
+    }
+}
+
+void Form1::Ab_Click()
+{
+    ShowAboutWindow();
+}
+
+void Form1::OptionClick(int index)
+{
+    const Choice &choice = kChoices[std::size_t(index)];
+    if ((ui.get()->*choice.option)->isChecked())
+        platform::SetListText(ui.get()->*choice.list, QString::fromUtf8(choice.text));
+    if (choice.examples && (ui.get()->*choice.option)->isChecked())
+        SetCaption(ui->Label22, QString::fromUtf8(choice.examples));
+    Recalculate();
+}
+
+void Form1::Option12_Click()
+{
+    if (!ui->Option12->isChecked())
+        return;
+    SetCaption(ui->Label2, QStringLiteral("cm"));
+    SetCaption(ui->Label1, QStringLiteral("kg"));
+    ui->Frame5->setTitle(QStringLiteral("Appropriate weight (kg)"));
+    SetVisible(ui->Text11, false);
+    SetVisible(ui->Label24, false);
+    SetText(ui->Text2, QString());
+    SetText(ui->Text1, QString());
+    SetText(ui->Text9, QString());
+    SetText(ui->Text11, QString());
+    ui->Text2->setFocus();
+}
+
+void Form1::Option13_Click()
+{
+    if (!ui->Option13->isChecked())
+        return;
+    SetCaption(ui->Label2, QStringLiteral("ft"));
+    SetCaption(ui->Label1, QStringLiteral("lbs"));
+    ui->Frame5->setTitle(QStringLiteral("Appropriate weight (lbs)"));
+    SetVisible(ui->Text11, true);
+    SetVisible(ui->Label24, true);
+    SetText(ui->Text2, QString());
+    SetText(ui->Text1, QString());
+    SetText(ui->Text9, QString());
+    ui->Text2->setFocus();
+}
+
+void Form1::Combo4_Click()
+{
+    const QString intensity = platform::ListText(ui->Combo4);
+    for (const WorkExamples &row : kWorkExamples) {
+        if (intensity != QLatin1String(row.intensity))
+            continue;
+        SetText(ui->Text10, QString::fromUtf8(row.examples));
+        SetCaption(ui->Label31, QString::fromUtf8(row.heading));
+    }
+}
+
+void Form1::Text1_Change()
+{
+    Recalculate();
+}
+
+void Form1::Text2_Change()
+{
+    Recalculate();
+}
+
+void Form1::Text7_Change()
+{
+    Recalculate();
+}
+
+// The inches only count in English units; in metric units the box is hidden and never read.
+void Form1::Text11_Change()
+{
+    if (ui->Option13->isChecked())
+        Recalculate();
+}
+
+void Form1::Text1_KeyPress(int &keyAscii)
+{
+    platform::DigitsOnly(keyAscii);
+}
+
+void Form1::Text2_KeyPress(int &keyAscii)
+{
+    platform::DigitsOnly(keyAscii);
+}

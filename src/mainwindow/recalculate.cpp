@@ -1,0 +1,165 @@
+// The recalculation pass: reads every input from the controls, writes every result back.
+#include <array>
+#include <cmath>
+
+#include "calc/calc.h"
+#include "mainwindow/form1.h"
+#include "platform/controls.h"
+#include "platform/locale.h"
+#include "ui_form1.h"
+
+namespace {
+
+using platform::SetCaption;
+using platform::SetText;
+using platform::SetVisible;
+
+std::string Utf8(const QLineEdit *box)
+{
+    return box->text().toStdString();
+}
+
+QString Text(const std::string &utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+// An overflow makes a step fail, and its value stays absent.
+std::optional<double> Finite(double value)
+{
+    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+}
+
+// What each category shows: message, its colour, the bar colours from bottom to top, the pictures.
+struct CategoryLook
+{
+    calc::BmiCategory category;
+    const char *message;
+    QColor messageColour;
+    std::array<QColor, 3> bars; // Label49, Label50, Label51
+    bool warning;
+    bool approval;
+};
+
+const QColor kDarkRed(192, 0, 0);
+const QColor kRed(255, 0, 0);
+const QColor kPaleRed(255, 128, 128);
+
+const std::array<CategoryLook, 4> kCategoryLooks { {
+    { calc::BmiCategory::ReducedWeight, "BMI is lower than 18.5 kg/m2 (protein-energy malnutrition)", kRed,
+        { kDarkRed, kRed, kPaleRed }, true, false },
+    { calc::BmiCategory::NormalWeight, "BMI is in the rang from 18.5 to 25 kg/m2 (normal weight)",
+        QColor(0, 192, 0), { QColor(0, 128, 0), QColor(0, 255, 0), QColor(128, 255, 128) }, false, true },
+    { calc::BmiCategory::Overweight, "BMI is in the rang from 25 to 30 kg/m2 (overweight)", kRed,
+        { kDarkRed, kRed, kPaleRed }, true, false },
+    { calc::BmiCategory::Obesity, "BMI is greater than 30 kg/m2 (obesity)", kDarkRed,
+        { kDarkRed, kRed, kPaleRed }, true, false },
+} };
+
+// The BMR row of each age option and sex option, in the order the options are tested.
+struct BmrRow
+{
+    calc::AgeGroup age;
+    calc::Sex sex;
+};
+
+} // namespace
+
+void Form1::Recalculate()
+{
+    const calc::NumberSeparators separators = platform::LocaleSeparators();
+    const auto readBack
+        = [&separators](const QLineEdit *box) { return calc::ParseLocaleNumber(Utf8(box), separators); };
+
+    // Pictures: only the category display shows one again.
+    SetVisible(ui->Image1, false);
+    SetVisible(ui->Image2, false);
+
+    // Measurements. A number beyond a double leaves its field at 0, like any failed statement.
+    calc::BodyMeasurements body;
+    body.heightCm = calc::ParseLeadingNumber(Utf8(ui->Text2)).value_or(0);
+    body.weightKg = calc::ParseLeadingNumber(Utf8(ui->Text1)).value_or(0);
+    const bool english = ui->Option13->isChecked();
+    if (english) {
+        if (const auto inches = calc::ParseLeadingNumber(Utf8(ui->Text11)))
+            body.heightCm = calc::FeetInchesToCm(body.heightCm, *inches);
+        body.weightKg = calc::LbsToKg(body.weightKg);
+    }
+
+    // BMI, and its category. An absent BMI counts as 0, so it shows the reduced-weight look.
+    const std::optional<double> bmi = calc::BodyMassIndex(body);
+    SetText(ui->Text3, Text(calc::FormatWithPattern(bmi, "0.0", separators)));
+    const calc::BmiCategory category = calc::ClassifyBmi(bmi);
+    for (const CategoryLook &look : kCategoryLooks) {
+        if (look.category != category)
+            continue;
+        SetCaption(ui->Label4, QString::fromUtf8(look.message));
+        platform::SetForeColor(ui->Label4, look.messageColour);
+        platform::SetBackColor(ui->Label49, look.bars[0]);
+        platform::SetBackColor(ui->Label50, look.bars[1]);
+        platform::SetBackColor(ui->Label51, look.bars[2]);
+        SetVisible(ui->Image1, look.warning);
+        SetVisible(ui->Image2, look.approval);
+    }
+
+    // Appropriate weight: whole kilograms in the hidden limit boxes; pounds derive from those texts.
+    const calc::WeightRange range = calc::AppropriateWeightRange(body.heightCm);
+    SetText(ui->Text4, Text(calc::FormatWithPattern(range.lowerKg, "0,0", separators)));
+    SetText(ui->Text5, Text(calc::FormatWithPattern(range.upperKg, "0,0", separators)));
+    const std::string lowerText = Utf8(ui->Text4);
+    const std::string upperText = Utf8(ui->Text5);
+    std::string rangeText = calc::RangeTextKg(lowerText, upperText);
+    if (english) {
+        if (auto pounds = calc::RangeTextLbs(lowerText, upperText, separators))
+            rangeText = std::move(*pounds);
+    }
+    SetCaption(ui->Label23, Text(rangeText));
+
+    // BMR of the chosen age group and sex; with either not chosen the box keeps its text.
+    const std::array<std::pair<QRadioButton *, calc::AgeGroup>, 3> ages { {
+        { ui->Option1, calc::AgeGroup::Age18To29 },
+        { ui->Option2, calc::AgeGroup::Age30To59 },
+        { ui->Option3, calc::AgeGroup::Age60AndOver },
+    } };
+    const std::array<std::pair<QRadioButton *, calc::Sex>, 2> sexes { {
+        { ui->Option10, calc::Sex::Male },
+        { ui->Option11, calc::Sex::Female },
+    } };
+    for (const auto &[sexOption, sex] : sexes) {
+        for (const auto &[ageOption, age] : ages) {
+            if (ageOption->isChecked() && sexOption->isChecked())
+                SetText(ui->Text6,
+                    Text(calc::FormatWithPattern(calc::BasalMetabolicRate(age, sex, body), "0", separators)));
+        }
+    }
+
+    // PAL. A new text runs a nested pass through the PAL box's change handler.
+    if (const auto pal = calc::PhysicalActivityLevel(platform::ListText(ui->Combo2).toStdString(),
+            platform::ListText(ui->Combo3).toStdString(), platform::ListText(ui->Combo4).toStdString()))
+        SetText(ui->Text7, Text(calc::PlainNumberText(*pal, separators)));
+
+    // DIT and TEE from the texts as written, so their rounding feeds the result.
+    std::optional<double> dit;
+    if (const auto bmr = readBack(ui->Text6), pal = readBack(ui->Text7); bmr && pal)
+        dit = Finite(calc::DietInducedThermogenesis(*bmr, *pal));
+    SetText(ui->Text8, Text(calc::FormatWithPattern(dit, "0,0", separators)));
+    std::optional<double> tee;
+    if (const auto bmr = readBack(ui->Text6), pal = readBack(ui->Text7), ditShown = readBack(ui->Text8);
+        bmr && pal && ditShown)
+        tee = Finite(calc::TotalEnergyExpenditure(*bmr, *pal, *ditShown));
+    SetText(ui->Text9, Text(calc::FormatWithPattern(tee, "0,0", separators)));
+
+    // Scale bars from the BMI as shown. A BMI box without a number fails both range tests, and a
+    // failed test lets its write run: the bars end at full width.
+    const std::optional<double> shownBmi = readBack(ui->Text3);
+    const double width = shownBmi ? calc::ScaleBarWidth(*shownBmi) : 7245.0;
+    // Screen readers get the value that the bars draw.
+    const QString description = shownBmi
+        ? QStringLiteral("Body mass index %1 on a scale from 12 to 36").arg(ui->Text3->text())
+        : QStringLiteral("No body mass index");
+    for (QLabel *bar : { ui->Label49, ui->Label50, ui->Label51 }) {
+        platform::SetWidthTwips(bar, width);
+        if (bar->accessibleDescription() != description)
+            bar->setAccessibleDescription(description);
+    }
+}
