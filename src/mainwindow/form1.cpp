@@ -1,5 +1,6 @@
 #include "mainwindow/form1.h"
 
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLayout>
 #include <QPainter>
@@ -62,6 +63,8 @@ Form1::Form1(QWidget *parent, DesignStateOnly)
     ui->setupUi(this);
 
     setWindowIcon(WindowIcon());
+    // Lets Wayland compositors match the window to the installed desktop file and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.somatra.Somatra"));
     const qreal ratio = devicePixelRatioF();
     ui->Image1->setPixmap(RenderSvg(QStringLiteral(":/images/warning.svg"), QSize(32, 32), ratio));
     ui->Image2->setPixmap(RenderSvg(QStringLiteral(":/images/tick.svg"), QSize(32, 32), ratio));

@@ -1,10 +1,14 @@
 // Renders the main window to a PNG without a display, for the docs and for checking the layout by eye.
-// Usage: somatra_screenshot OUTPUT.png [--design]   (--design: skip the load handler)
+// Usage: somatra_screenshot OUTPUT.png [--design | --example]
+//   --design: skip the load handler; --example: a man, 18-29, 70 kg, 175 cm, moderately active
+//   outside work, non-active at work, entered as a person would.
 #include <cstdio>
 #include <memory>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QRadioButton>
 
 #include "mainwindow/form1.h"
 
@@ -13,12 +17,18 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.png [--design]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUTPUT.png [--design | --example]\n", argv[0]);
         return 2;
     }
     std::unique_ptr<Form1> form
         = args.contains(QStringLiteral("--design")) ? Form1::InDesignState() : std::make_unique<Form1>();
     form->show();
+    if (args.contains(QStringLiteral("--example"))) {
+        for (const char *option : { "Option1", "Option10", "Option5", "Option7" })
+            form->findChild<QRadioButton *>(QLatin1String(option))->click();
+        form->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("175"));
+        form->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("70"));
+    }
     QApplication::processEvents();
     if (!form->grab().save(args.at(1))) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(args.at(1)));
