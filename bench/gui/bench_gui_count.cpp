@@ -1,0 +1,56 @@
+// Exactly K keystrokes or K passes inside functions that callgrind counts alone:
+//   valgrind --tool=callgrind --toggle-collect='somatra_measured_*' bench_gui_count keys 1000
+// Instructions per keystroke = total / K; set-up and teardown are outside the toggled functions.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "setup.h"
+
+// C linkage and no inlining keep the names that --toggle-collect matches.
+extern "C" {
+__attribute__((noinline)) void somatra_measured_keys(QLineEdit *weight, int count)
+{
+    for (int i = 0; i < count; ++i)
+        QTest::keyClick(weight, (i % 2) ? char(Qt::Key_Backspace) : '7');
+}
+
+__attribute__((noinline)) void somatra_measured_passes(Form1 *form, int count)
+{
+    for (int i = 0; i < count; ++i)
+        form->Recalculate();
+}
+}
+
+int main(int argc, char **argv)
+{
+    if (argc != 3
+        || (std::strcmp(argv[1], "keys") && std::strcmp(argv[1], "pass") && std::strcmp(argv[1], "long"))) {
+        std::fprintf(stderr, "usage: %s keys|pass|long COUNT\n", argv[0]);
+        return 2;
+    }
+    const int count = std::atoi(argv[2]);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Form1 form;
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        return 1;
+    bench::MakeEveryChoice(form);
+    QLineEdit *weight = bench::Find<QLineEdit>(form, "Text1");
+    if (!std::strcmp(argv[1], "keys")) {
+        weight->setFocus();
+        weight->end(false);
+        somatra_measured_keys(weight, count);
+    } else {
+        if (!std::strcmp(argv[1], "long")) {
+            bench::PasteLongText(weight);
+            bench::PasteLongText(bench::Find<QLineEdit>(form, "Text2"));
+        }
+        somatra_measured_passes(&form, count);
+    }
+    std::printf(
+        "%s %d done, Text9=%s\n", argv[1], count, qPrintable(bench::Find<QLineEdit>(form, "Text9")->text()));
+    return 0;
+}

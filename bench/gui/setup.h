@@ -1,0 +1,53 @@
+#pragma once
+// Shared set-up of the GUI benchmarks: a shown main window with every choice made.
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+#include "mainwindow/form1.h"
+
+namespace bench {
+
+template <typename T> T *Find(Form1 &form, const char *name)
+{
+    T *control = form.findChild<T *>(QLatin1String(name));
+    if (!control)
+        qFatal("control %s not found", name);
+    return control;
+}
+
+inline void Click(Form1 &form, const char *name)
+{
+    auto *option = Find<QRadioButton>(form, name);
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+}
+
+inline void Type(QLineEdit *box, const char *digits)
+{
+    for (const char *c = digits; *c; ++c)
+        QTest::keyClick(box, *c);
+}
+
+// Ages 18-29, male, moderately active outside work, non-active at work; 175 cm, 70 kg.
+inline void MakeEveryChoice(Form1 &form)
+{
+    for (const char *option : { "Option1", "Option10", "Option5", "Option7" })
+        Click(form, option);
+    Type(Find<QLineEdit>(form, "Text2"), "175");
+    Type(Find<QLineEdit>(form, "Text1"), "70");
+}
+
+// A box holds at most 32,767 characters; pasting bypasses the digit filter.
+inline void PasteLongText(QLineEdit *box)
+{
+    QApplication::clipboard()->setText(QString(32767, QLatin1Char('7')));
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    if (box->text().size() != 32767)
+        qFatal("paste gave %d characters", int(box->text().size()));
+}
+
+} // namespace bench
