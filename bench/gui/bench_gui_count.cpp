@@ -11,8 +11,13 @@
 extern "C" {
 __attribute__((noinline)) void somatra_measured_keys(QLineEdit *weight, int count)
 {
-    for (int i = 0; i < count; ++i)
-        QTest::keyClick(weight, (i % 2) ? char(Qt::Key_Backspace) : '7');
+    // '7' then Backspace: 70 -> 707 -> 70, so the text never grows.
+    for (int i = 0; i < count; ++i) {
+        if (i % 2)
+            QTest::keyClick(weight, Qt::Key_Backspace);
+        else
+            QTest::keyClick(weight, '7');
+    }
 }
 
 __attribute__((noinline)) void somatra_measured_passes(Form1 *form, int count)
@@ -25,8 +30,9 @@ __attribute__((noinline)) void somatra_measured_passes(Form1 *form, int count)
 int main(int argc, char **argv)
 {
     if (argc != 3
-        || (std::strcmp(argv[1], "keys") && std::strcmp(argv[1], "pass") && std::strcmp(argv[1], "long"))) {
-        std::fprintf(stderr, "usage: %s keys|pass|long COUNT\n", argv[0]);
+        || (std::strcmp(argv[1], "keys") && std::strcmp(argv[1], "pass") && std::strcmp(argv[1], "long")
+            && std::strcmp(argv[1], "half"))) {
+        std::fprintf(stderr, "usage: %s keys|pass|long|half COUNT\n", argv[0]);
         return 2;
     }
     const int count = std::atoi(argv[2]);
@@ -44,9 +50,11 @@ int main(int argc, char **argv)
         weight->end(false);
         somatra_measured_keys(weight, count);
     } else {
-        if (!std::strcmp(argv[1], "long")) {
-            bench::PasteLongText(weight);
-            bench::PasteLongText(bench::Find<QLineEdit>(form, "Text2"));
+        // long: the longest texts a box holds; half: half as long, to show the growth is linear.
+        if (argv[1][0] != 'p') {
+            const int length = argv[1][0] == 'l' ? 32767 : 16383;
+            bench::PasteLongText(weight, length);
+            bench::PasteLongText(bench::Find<QLineEdit>(form, "Text2"), length);
         }
         somatra_measured_passes(&form, count);
     }
