@@ -3,43 +3,31 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLayout>
-#include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
 
 #include "platform/font.h"
 #include "ui_form1.h"
-
-// The images live in this static library; registering them by hand keeps the linker from dropping them.
-static void InitImages()
-{
-    Q_INIT_RESOURCE(form1);
-}
 
 namespace {
 
 constexpr QSize ClientArea(587, 617);
 
-// Renders at the device pixel ratio, so the art stays sharp on scaled screens instead of being stretched.
-QPixmap RenderSvg(const QString &path, QSize size, qreal devicePixelRatio)
+// The artwork comes pre-rendered at 1x and 2x; the 2x image keeps it sharp on scaled screens.
+QPixmap Artwork(const QString &name, qreal devicePixelRatio)
 {
-    QPixmap pixmap(size * devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(path);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
-    pixmap.setDevicePixelRatio(devicePixelRatio);
+    const bool doubled = devicePixelRatio > 1.0;
+    QPixmap pixmap(
+        QStringLiteral(":/images/%1%2.png").arg(name, doubled ? QStringLiteral("@2x") : QString()));
+    pixmap.setDevicePixelRatio(doubled ? 2.0 : 1.0);
     return pixmap;
 }
 
 QIcon WindowIcon()
 {
-    const QString path = QStringLiteral(":/images/somatra.svg");
     QIcon icon;
-    for (int side : { 16, 32 }) {
-        icon.addPixmap(RenderSvg(path, QSize(side, side), 1.0));
-        icon.addPixmap(RenderSvg(path, QSize(side, side), 2.0));
+    for (const char *name : { "somatra-16", "somatra-32" }) {
+        icon.addPixmap(Artwork(QLatin1String(name), 1.0));
+        icon.addPixmap(Artwork(QLatin1String(name), 2.0));
     }
     return icon;
 }
@@ -57,7 +45,6 @@ Form1::Form1(QWidget *parent, DesignStateOnly)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::Form1>())
 {
-    InitImages();
     // Set before the controls exist, so they all inherit the font the fixed layout is sized for.
     setFont(platform::DialogFont());
     ui->setupUi(this);
@@ -66,8 +53,8 @@ Form1::Form1(QWidget *parent, DesignStateOnly)
     // Lets Wayland compositors match the window to the installed desktop file and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.somatra.Somatra"));
     const qreal ratio = devicePixelRatioF();
-    ui->Image1->setPixmap(RenderSvg(QStringLiteral(":/images/warning.svg"), QSize(32, 32), ratio));
-    ui->Image2->setPixmap(RenderSvg(QStringLiteral(":/images/tick.svg"), QSize(32, 32), ratio));
+    ui->Image1->setPixmap(Artwork(QStringLiteral("warning"), ratio));
+    ui->Image2->setPixmap(Artwork(QStringLiteral("tick"), ratio));
     ui->Label25->setText(QStringLiteral(SOMATRA_MAKER_NOTICE));
 
     // Tab index 0 takes the focus when the window opens; the chain alone would start at the first

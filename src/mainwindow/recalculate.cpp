@@ -71,10 +71,6 @@ void Form1::Recalculate()
     const auto readBack
         = [&separators](const QLineEdit *box) { return calc::ParseLocaleNumber(Utf8(box), separators); };
 
-    // Pictures: only the category display shows one again.
-    SetVisible(ui->Image1, false);
-    SetVisible(ui->Image2, false);
-
     // Measurements. A number beyond a double leaves its field at 0, like any failed statement.
     calc::BodyMeasurements body;
     body.heightCm = calc::ParseLeadingNumber(Utf8(ui->Text2)).value_or(0);
@@ -89,18 +85,24 @@ void Form1::Recalculate()
     // BMI, and its category. An absent BMI counts as 0, so it shows the reduced-weight look.
     const std::optional<double> bmi = calc::BodyMassIndex(body);
     SetText(ui->Text3, Text(calc::FormatWithPattern(bmi, "0.0", separators)));
+    // A BMI of exactly 30 has no category: the message and bar colours stay as they were and
+    // neither picture shows. Each picture is written once with its final state, so a pass that
+    // keeps the category does not hide and show it again.
     const calc::BmiCategory category = calc::ClassifyBmi(bmi);
+    const CategoryLook *shown = nullptr;
     for (const CategoryLook &look : kCategoryLooks) {
-        if (look.category != category)
-            continue;
-        SetCaption(ui->Label4, QString::fromUtf8(look.message));
-        platform::SetForeColor(ui->Label4, look.messageColour);
-        platform::SetBackColor(ui->Label49, look.bars[0]);
-        platform::SetBackColor(ui->Label50, look.bars[1]);
-        platform::SetBackColor(ui->Label51, look.bars[2]);
-        SetVisible(ui->Image1, look.warning);
-        SetVisible(ui->Image2, look.approval);
+        if (look.category == category)
+            shown = &look;
     }
+    if (shown) {
+        SetCaption(ui->Label4, QString::fromUtf8(shown->message));
+        platform::SetForeColor(ui->Label4, shown->messageColour);
+        platform::SetBackColor(ui->Label49, shown->bars[0]);
+        platform::SetBackColor(ui->Label50, shown->bars[1]);
+        platform::SetBackColor(ui->Label51, shown->bars[2]);
+    }
+    SetVisible(ui->Image1, shown && shown->warning);
+    SetVisible(ui->Image2, shown && shown->approval);
 
     // Appropriate weight: whole kilograms in the hidden limit boxes; pounds derive from those texts.
     const calc::WeightRange range = calc::AppropriateWeightRange(body.heightCm);
