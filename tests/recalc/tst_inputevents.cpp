@@ -1,4 +1,5 @@
 // Start-up state and the handling of every kind of input of the main window.
+#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPointer>
@@ -7,6 +8,20 @@
 #include "guitest.h"
 
 using namespace guitest;
+
+namespace {
+
+QWidgetList AboutWindows()
+{
+    QWidgetList found;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("Form2") && window->isVisible())
+            found << window;
+    }
+    return found;
+}
+
+} // namespace
 
 class TestInputEvents : public QObject
 {
@@ -25,6 +40,7 @@ private slots:
     void unitSwitchWithText();
     void unitSwitchWithEmptyBoxesRunsNoPass();
     void inchesRecalculateOnlyInEnglishUnits();
+    void aboutOpensOnceBesideAWorkingMainWindow();
     void closingEndsWithEveryWindow();
 };
 
@@ -288,19 +304,40 @@ void TestInputEvents::inchesRecalculateOnlyInEnglishUnits()
     QCOMPARE(TextOf(&form, "Text3"), QString("22.9"));
 }
 
+void TestInputEvents::aboutOpensOnceBesideAWorkingMainWindow()
+{
+    // State: the main window. Action: choose "About" twice, then type.
+    // Expected: one About window, and the main window still recalculates.
+    Form1 form;
+    form.show();
+    auto *about = form.findChild<QAction *>(QStringLiteral("Ab"));
+    QVERIFY(about);
+    about->trigger();
+    about->trigger();
+    QCOMPARE(AboutWindows().size(), 1);
+    Type(&form, "Text2", "175");
+    Type(&form, "Text1", "70");
+    QCOMPARE(TextOf(&form, "Text3"), QString("22.9"));
+    for (QWidget *window : AboutWindows())
+        window->close();
+    QTRY_VERIFY(AboutWindows().isEmpty());
+}
+
 void TestInputEvents::closingEndsWithEveryWindow()
 {
-    // State: the main window and another top-level window are open. Action: close the main window.
+    // State: the main window and the About window are open. Action: close the main window.
+    // Expected: both are gone.
     auto *form = new Form1;
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->show();
-    QWidget other;
-    other.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    form->findChild<QAction *>(QStringLiteral("Ab"))->trigger();
+    QCOMPARE(AboutWindows().size(), 1);
     QPointer<Form1> guard(form);
     QVERIFY(form->close());
-    QVERIFY(!other.isVisible());
     QTRY_VERIFY(guard.isNull());
+    QTRY_VERIFY(AboutWindows().isEmpty());
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QVERIFY(std::none_of(windows.begin(), windows.end(), [](QWidget *w) { return w->isVisible(); }));
 }
 
 SOMATRA_GUI_TEST_MAIN(TestInputEvents)
