@@ -45,6 +45,7 @@ private:
     void OptionClick(int option);
     void Option12_Click();
     void Option13_Click();
+    void SwitchUnits(bool english);
     void Combo4_Click();
 
     void Text1_Change();

@@ -173,32 +173,31 @@ void Form1::OptionClick(int index)
 
 void Form1::Option12_Click()
 {
-    if (!ui->Option12->isChecked())
-        return;
-    SetCaption(ui->Label2, QStringLiteral("cm"));
-    SetCaption(ui->Label1, QStringLiteral("kg"));
-    ui->Frame5->setTitle(QStringLiteral("Appropriate weight (kg)"));
-    SetVisible(ui->Text11, false);
-    SetVisible(ui->Label24, false);
-    SetText(ui->Text2, QString());
-    SetText(ui->Text1, QString());
-    SetText(ui->Text9, QString());
-    SetText(ui->Text11, QString());
-    ui->Text2->setFocus();
+    if (ui->Option12->isChecked())
+        SwitchUnits(false);
 }
 
 void Form1::Option13_Click()
 {
-    if (!ui->Option13->isChecked())
-        return;
-    SetCaption(ui->Label2, QStringLiteral("ft"));
-    SetCaption(ui->Label1, QStringLiteral("lbs"));
-    ui->Frame5->setTitle(QStringLiteral("Appropriate weight (lbs)"));
-    SetVisible(ui->Text11, true);
-    SetVisible(ui->Label24, true);
+    if (ui->Option13->isChecked())
+        SwitchUnits(true);
+}
+
+// Runs no pass of its own: clearing the boxes does, in the new units. The TEE box is emptied after
+// those passes; the inches box keeps its text when switching to English units.
+void Form1::SwitchUnits(bool english)
+{
+    SetCaption(ui->Label2, english ? QStringLiteral("ft") : QStringLiteral("cm"));
+    SetCaption(ui->Label1, english ? QStringLiteral("lbs") : QStringLiteral("kg"));
+    ui->Frame5->setTitle(
+        english ? QStringLiteral("Appropriate weight (lbs)") : QStringLiteral("Appropriate weight (kg)"));
+    SetVisible(ui->Text11, english);
+    SetVisible(ui->Label24, english);
     SetText(ui->Text2, QString());
     SetText(ui->Text1, QString());
     SetText(ui->Text9, QString());
+    if (!english)
+        SetText(ui->Text11, QString());
     ui->Text2->setFocus();
 }
 

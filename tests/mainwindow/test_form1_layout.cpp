@@ -17,7 +17,7 @@
 #include <QStyleOptionGroupBox>
 #include <QTest>
 
-#include "../platform/gui_test_main.h"
+#include "gui_test_main.h"
 #include "mainwindow/form1.h"
 
 namespace {

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "gui_test_main.h"
 #include "mainwindow/form1.h"
 #include "platform/controls.h"
 
@@ -76,15 +77,3 @@ inline int BarTwipsToPixels(int twips)
 }
 
 } // namespace guitest
-
-// Forces the offscreen platform unless one is chosen, so the tests run anywhere without a display.
-#define SOMATRA_GUI_TEST_MAIN(TestClass)                                                                     \
-    int main(int argc, char *argv[])                                                                         \
-    {                                                                                                        \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                  \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                                                         \
-        QApplication app(argc, argv);                                                                        \
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));                               \
-        TestClass test;                                                                                      \
-        return QTest::qExec(&test, argc, argv);                                                              \
-    }
