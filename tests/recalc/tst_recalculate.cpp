@@ -180,8 +180,14 @@ void TestRecalculate::results()
     QTEST(TextOf(&form, "Text8"), "dit");
     QTEST(TextOf(&form, "Text9"), "tee");
     QFETCH(int, barTwips);
-    for (const char *bar : { "Label49", "Label50", "Label51" })
+    for (const char *bar : { "Label49", "Label50", "Label51" }) {
         QCOMPARE(Control(&form, bar)->width(), BarTwipsToPixels(barTwips));
+        // Screen readers hear the value that the bars draw.
+        const QString bmiShown = TextOf(&form, "Text3");
+        QVERIFY(Control(&form, bar)
+                    ->accessibleDescription()
+                    .contains(bmiShown.isEmpty() ? "No body mass index" : bmiShown));
+    }
 
     const QString message = CaptionOf(&form, "Label4");
     const bool normal = message == QLatin1String(kNormal);
