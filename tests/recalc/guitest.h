@@ -70,10 +70,4 @@ inline void ClearBox(QWidget *window, const char *name)
     QTest::keyClick(box, Qt::Key_Backspace);
 }
 
-// Bars are laid out in twips; compare in the pixels they are drawn with.
-inline int BarTwipsToPixels(int twips)
-{
-    return (twips + 7) / 15;
-}
-
 } // namespace guitest

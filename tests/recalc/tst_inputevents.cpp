@@ -65,7 +65,7 @@ void TestInputEvents::startsEmptyShowingReducedWeight()
     for (const char *hidden :
         { "Text6", "Text7", "Text8", "Label14", "Label17", "Label19", "Label20", "Text11", "Label24" })
         QVERIFY2(!Control(&form, hidden)->isVisible(), hidden);
-    QCOMPARE(Control(&form, "Label49")->width(), BarTwipsToPixels(7245));
+    QCOMPARE(Control(&form, "Label49")->width(), platform::TwipsToPixels(7245));
     QCOMPARE(platform::BackColor(Control(&form, "Text3")), QColor(0, 0, 0));
     QCOMPARE(platform::ForeColor(Control(&form, "Text3")), QColor(0, 255, 0));
     QCOMPARE(platform::BackColor(Control(&form, "Text9")), QColor(0, 0, 255));

@@ -76,7 +76,8 @@ public:
         const double twips = shown ? calc::ScaleBarWidth(*shown) : 7245.0;
         for (const char *bar : { "Label49", "Label50", "Label51" }) {
             const int width = Control(m_form, bar)->width();
-            if (width != BarTwipsToPixels(int(twips)) || width < 0 || width > BarTwipsToPixels(7245))
+            if (width != platform::TwipsToPixels(int(twips)) || width < 0
+                || width > platform::TwipsToPixels(7245))
                 return QString("bar %1 is %2 px").arg(bar).arg(width);
         }
 

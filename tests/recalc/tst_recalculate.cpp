@@ -181,7 +181,7 @@ void TestRecalculate::results()
     QTEST(TextOf(&form, "Text9"), "tee");
     QFETCH(int, barTwips);
     for (const char *bar : { "Label49", "Label50", "Label51" }) {
-        QCOMPARE(Control(&form, bar)->width(), BarTwipsToPixels(barTwips));
+        QCOMPARE(Control(&form, bar)->width(), platform::TwipsToPixels(barTwips));
         // Screen readers hear the value that the bars draw.
         const QString bmiShown = TextOf(&form, "Text3");
         QVERIFY(Control(&form, bar)
@@ -225,7 +225,7 @@ void TestRecalculate::bmiExactlyThirtyKeepsPreviousCategory()
     QCOMPARE(platform::BackColor(Control(&form, "Label50")), QColor(255, 0, 0));
     QVERIFY(!Control(&form, "Image1")->isVisibleTo(&form));
     QVERIFY(!Control(&form, "Image2")->isVisibleTo(&form));
-    QCOMPARE(Control(&form, "Label49")->width(), BarTwipsToPixels(5400));
+    QCOMPARE(Control(&form, "Label49")->width(), platform::TwipsToPixels(5400));
 }
 
 void TestRecalculate::emptyHeightShowsReducedWeightAndFullScale()
@@ -242,7 +242,7 @@ void TestRecalculate::emptyHeightShowsReducedWeightAndFullScale()
     QCOMPARE(TextOf(&form, "Text4"), QString("00"));
     QCOMPARE(CaptionOf(&form, "Label23"), QString("00 - 00"));
     for (const char *bar : { "Label49", "Label50", "Label51" })
-        QCOMPARE(Control(&form, bar)->width(), BarTwipsToPixels(7245));
+        QCOMPARE(Control(&form, bar)->width(), platform::TwipsToPixels(7245));
 }
 
 void TestRecalculate::energyNeedsEveryChoice_data()
@@ -287,7 +287,7 @@ void TestRecalculate::germanLocaleWritesAndReadsBackItsSeparators()
         QCOMPARE(TextOf(&form, "Text3"), QString("22,9"));
         QCOMPARE(TextOf(&form, "Text7"), QString("1,5"));
         QCOMPARE(TextOf(&form, "Text9"), QString("2.933"));
-        QCOMPARE(Control(&form, "Label49")->width(), BarTwipsToPixels(3270));
+        QCOMPARE(Control(&form, "Label49")->width(), platform::TwipsToPixels(3270));
     }
     QLocale::setDefault(QLocale::c());
 }
@@ -330,7 +330,7 @@ void TestRecalculate::pastedTextIsReadLikeTheBoxesDo()
         QCOMPARE(TextOf(&form, "Text3"), bmi);
     for (const char *bar : { "Label49", "Label50", "Label51" }) {
         const int width = Control(&form, bar)->width();
-        QVERIFY(width >= 0 && width <= BarTwipsToPixels(7245));
+        QVERIFY(width >= 0 && width <= platform::TwipsToPixels(7245));
     }
 }
 
