@@ -110,15 +110,6 @@ private slots:
         QCOMPARE(box.palette().color(QPalette::Base), QColor(0, 0, 0));
     }
 
-    void captionWriteSkipsSameText()
-    {
-        QLabel label(QStringLiteral("Label4"));
-        platform::SetCaption(&label, QStringLiteral("Label4"));
-        QCOMPARE(label.text(), QStringLiteral("Label4"));
-        platform::SetCaption(&label, QString());
-        QCOMPARE(label.text(), QString());
-    }
-
     // State: a selection-only list. Action: write a text. Expected: the item equal to it without regard
     // to case is selected; reading gives the item as stored; no match leaves the selection alone.
     void listTextSelectsCaseBlind_data()
@@ -345,23 +336,6 @@ private slots:
         QCOMPARE(platform::ForeColor(&box), QColor(0, 255, 0));
         QCOMPARE(platform::BackColor(&label), QColor(192, 0, 0));
         QVERIFY(label.styleSheet().isEmpty() && box.styleSheet().isEmpty());
-    }
-
-    void twipsToPixels_data()
-    {
-        QTest::addColumn<double>("twips");
-        QTest::addColumn<int>("pixels");
-        QTest::newRow("8805 twips, the client width") << 8805.0 << 587;
-        QTest::newRow("9255 twips, the client height") << 9255.0 << 617;
-        QTest::newRow("255 twips rounds up to 17") << 255.0 << 17;
-        QTest::newRow("5865 twips rounds half up to 391") << 5865.0 << 391;
-        QTest::newRow("7 twips rounds to 0") << 7.0 << 0;
-    }
-    void twipsToPixels()
-    {
-        QFETCH(double, twips);
-        QFETCH(int, pixels);
-        QCOMPARE(platform::TwipsToPixels(twips), pixels);
     }
 };
 
