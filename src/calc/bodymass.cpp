@@ -61,12 +61,11 @@ std::optional<std::string> RangeTextLbs(
 
 float ScaleBarWidth(double shownBmi)
 {
-    // The indicator starts at BMI 12 with 300 twips per unit; past 36 it takes the full laid-out width.
-    if (shownBmi < 12)
+    if (shownBmi < kScaleOrigin)
         return 0;
-    if (shownBmi > 36)
-        return 7245;
-    return static_cast<float>((shownBmi - 12) * 300);
+    if (shownBmi > kScaleEnd)
+        return kScaleFullWidth;
+    return static_cast<float>((shownBmi - kScaleOrigin) * kScaleTwipsPerUnit);
 }
 
 } // namespace calc

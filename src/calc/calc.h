@@ -39,6 +39,11 @@ WeightRange AppropriateWeightRange(double heightCm);
 std::string RangeTextKg(std::string_view lowerText, std::string_view upperText);
 std::optional<std::string> RangeTextLbs(std::string_view lowerText, std::string_view upperText,
                                         const NumberSeparators &);
+// The scale indicator starts at BMI 12 with 300 twips per unit; past 36 it takes its full laid-out width.
+inline constexpr double kScaleOrigin = 12;
+inline constexpr double kScaleEnd = 36;
+inline constexpr double kScaleTwipsPerUnit = 300;
+inline constexpr float kScaleFullWidth = 7245; // twips
 float ScaleBarWidth(double shownBmi); // twips
 
 enum class AgeGroup { Age18To29, Age30To59, Age60AndOver };

@@ -5,6 +5,9 @@
 #include <QLayout>
 #include <QPixmap>
 
+#include "about/form2.h"
+#include "calc/calc.h"
+#include "platform/accessibility.h"
 #include "platform/font.h"
 #include "ui_form1.h"
 
@@ -45,9 +48,11 @@ Form1::Form1(QWidget *parent, DesignStateOnly)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::Form1>())
 {
+    platform::InstallAccessibility();
     // Set before the controls exist, so they all inherit the font the fixed layout is sized for.
     setFont(platform::DialogFont());
     ui->setupUi(this);
+    ui->Label49->SetRange(calc::kScaleOrigin, calc::kScaleEnd);
 
     setWindowIcon(WindowIcon());
     // Lets Wayland compositors match the window to the installed desktop file and its icon.
@@ -55,7 +60,7 @@ Form1::Form1(QWidget *parent, DesignStateOnly)
     const qreal ratio = devicePixelRatioF();
     ui->Image1->setPixmap(Artwork(QStringLiteral("warning"), ratio));
     ui->Image2->setPixmap(Artwork(QStringLiteral("tick"), ratio));
-    ui->Label25->setText(QStringLiteral(SOMATRA_MAKER_NOTICE));
+    ui->Label25->setText(MakerNotice());
 
     // Tab index 0 takes the focus when the window opens; the chain alone would start at the first
     // control created.
@@ -66,7 +71,10 @@ Form1::Form1(QWidget *parent, DesignStateOnly)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    delete about;
+}
 
 std::unique_ptr<Form1> Form1::InDesignState(QWidget *parent)
 {

@@ -2,9 +2,11 @@
 // The main window: every input, result and holder of state is one of its named controls.
 #include <memory>
 
-class QCloseEvent;
-
 #include <QMainWindow>
+#include <QPointer>
+
+class Form2;
+class QCloseEvent;
 
 namespace Ui {
 class Form1;
@@ -40,6 +42,7 @@ private:
     void Form_Load();
     void Form_Unload(bool &cancel);
     void Ab_Click();
+    void F10_Press();
 
     // Age, sex and activity choices: record the choice in its list, then recalculate.
     void OptionClick(int option);
@@ -54,4 +57,7 @@ private:
     void Text11_Change();
     static void Text1_KeyPress(int &keyAscii);
     static void Text2_KeyPress(int &keyAscii);
+
+    // The one About window while it exists.
+    QPointer<Form2> about;
 };

@@ -1,9 +1,10 @@
 // Start-up and the handlers of the main window's input events.
 #include <array>
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QShortcut>
 
 #include "about/form2.h"
 #include "mainwindow/form1.h"
@@ -104,12 +105,13 @@ void Form1::ConnectHandlers()
     platform::InstallKeyPressHook(ui->Text2, &Form1::Text2_KeyPress);
     platform::InstallKeyPressHook(ui->Text11, &platform::DigitsOnly);
     connect(ui->Ab, &QAction::triggered, this, &Form1::Ab_Click);
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, &Form1::F10_Press);
 }
 
 void Form1::Form_Load()
 {
     SetText(ui->Text11, QString());
-    for (QLabel *bar : { ui->Label49, ui->Label50, ui->Label51 })
+    for (QLabel *bar : std::initializer_list<QLabel *> { ui->Label49, ui->Label50, ui->Label51 })
         platform::SetWidthTwips(bar, 0);
     platform::SetFontSize(ui->Label4, 10);
     platform::SetBold(ui->Label4, true);
@@ -149,16 +151,31 @@ void Form1::closeEvent(QCloseEvent *event)
 
 void Form1::Form_Unload(bool & /*cancel*/)
 {
-    // Closing the main window ends the program: every other window goes with it.
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window != this && window->isVisible())
-            window->close();
-    }
+    // Closing the main window ends the program: the About window goes with it.
+    if (about)
+        about->close();
 }
 
 void Form1::Ab_Click()
 {
-    ShowAboutWindow();
+    // A closed window waits for its deferred deletion; it must not come back in that moment.
+    if (about && !about->isVisible())
+        about = nullptr;
+    if (!about)
+        about = new Form2;
+    about->show();
+    about->raise();
+    about->activateWindow();
+}
+
+// F10 starts the menu bar's keyboard mode, the one that a press and release of Alt starts, so the
+// arrow keys, Return and Escape work there as usual and Escape gives the focus back.
+void Form1::F10_Press()
+{
+    QKeyEvent altPress(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
+    QCoreApplication::sendEvent(this, &altPress);
+    QKeyEvent altRelease(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    QCoreApplication::sendEvent(this, &altRelease);
 }
 
 void Form1::OptionClick(int index)
@@ -189,8 +206,11 @@ void Form1::SwitchUnits(bool english)
 {
     SetCaption(ui->Label2, english ? QStringLiteral("ft") : QStringLiteral("cm"));
     SetCaption(ui->Label1, english ? QStringLiteral("lbs") : QStringLiteral("kg"));
-    ui->Frame5->setTitle(
+    platform::SetTitle(ui->Frame5,
         english ? QStringLiteral("Appropriate weight (lbs)") : QStringLiteral("Appropriate weight (kg)"));
+    // Screen readers name each box with the unit that its caption shows.
+    ui->Text2->setAccessibleName(QStringLiteral("Height (%1)").arg(ui->Label2->text()));
+    ui->Text1->setAccessibleName(QStringLiteral("Weight (%1)").arg(ui->Label1->text()));
     SetVisible(ui->Text11, english);
     SetVisible(ui->Label24, english);
     SetText(ui->Text2, QString());

@@ -154,14 +154,9 @@ void Form1::Recalculate()
     // Scale bars from the BMI as shown. A BMI box without a number fails both range tests, and a
     // failed test lets its write run: the bars end at full width.
     const std::optional<double> shownBmi = readBack(ui->Text3);
-    const double width = shownBmi ? calc::ScaleBarWidth(*shownBmi) : 7245.0;
-    // Screen readers get the value that the bars draw.
-    const QString description = shownBmi
-        ? QStringLiteral("Body mass index %1 on a scale from 12 to 36").arg(ui->Text3->text())
-        : QStringLiteral("No body mass index");
-    for (QLabel *bar : { ui->Label49, ui->Label50, ui->Label51 }) {
+    const double width = shownBmi ? calc::ScaleBarWidth(*shownBmi) : calc::kScaleFullWidth;
+    for (QLabel *bar : std::initializer_list<QLabel *> { ui->Label49, ui->Label50, ui->Label51 })
         platform::SetWidthTwips(bar, width);
-        if (bar->accessibleDescription() != description)
-            bar->setAccessibleDescription(description);
-    }
+    // The bars read as one value: the BMI they draw, or the start of the scale when there is none.
+    ui->Label49->SetValue(shownBmi.value_or(calc::kScaleOrigin));
 }

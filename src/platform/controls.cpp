@@ -3,14 +3,21 @@
 #include <cmath>
 #include <utility>
 
+#include <QAccessible>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
+#include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QObject>
+#include <QPainter>
 #include <QPlainTextEdit>
+#include <QStyle>
 #include <QWidget>
+
+#include "platform/accessibility.h"
 
 namespace platform {
 
@@ -112,8 +119,18 @@ void SetText(QPlainTextEdit *box, const QString &text)
 
 void SetCaption(QLabel *label, const QString &caption)
 {
-    if (label->text() != caption)
-        label->setText(caption);
+    if (label->text() == caption)
+        return;
+    label->setText(caption);
+    NotifyNameChanged(label);
+}
+
+void SetTitle(QGroupBox *frame, const QString &title)
+{
+    if (frame->title() == title)
+        return;
+    frame->setTitle(title);
+    NotifyNameChanged(frame);
 }
 
 void SetVisible(QWidget *control, bool visible)
@@ -164,7 +181,11 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched != m_box || event->type() != QEvent::KeyPress)
+        if (watched != m_box)
+            return false;
+        if (event->type() == QEvent::InputMethod)
+            return FilterComposedText(*static_cast<QInputMethodEvent *>(event));
+        if (event->type() != QEvent::KeyPress)
             return false;
         const std::optional<int> typed = CharacterCode(*static_cast<QKeyEvent *>(event));
         if (!typed)
@@ -179,6 +200,27 @@ protected:
     }
 
 private:
+    // Passes each committed character through the handler; when that changes anything, the box
+    // gets the filtered commit in place of the original. The pre-edit text is not yet typed.
+    bool FilterComposedText(const QInputMethodEvent &event)
+    {
+        QString accepted;
+        bool changed = false;
+        for (const QChar character : event.commitString()) {
+            int code = character.unicode();
+            m_handler(code);
+            changed = changed || code != character.unicode();
+            if (code != 0)
+                accepted += QChar(static_cast<char16_t>(code));
+        }
+        if (!changed)
+            return false;
+        QInputMethodEvent filtered(event.preeditString(), event.attributes());
+        filtered.setCommitString(accepted, event.replacementStart(), event.replacementLength());
+        QCoreApplication::sendEvent(m_box, &filtered);
+        return true;
+    }
+
     QLineEdit *m_box;
     KeyPressHandler m_handler;
 };
@@ -188,6 +230,48 @@ private:
 void InstallKeyPressHook(QLineEdit *box, KeyPressHandler handler)
 {
     box->installEventFilter(new KeyPressHook(box, std::move(handler)));
+}
+
+QStringList WrapAtSpaces(const QString &text, const QFontMetrics &metrics, int width)
+{
+    QStringList lines;
+    QString line;
+    for (const QString &word : text.split(QLatin1Char(' '))) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (line.isEmpty() || metrics.horizontalAdvance(longer) <= width) {
+            line = longer;
+        } else {
+            lines.append(line);
+            line = word;
+        }
+    }
+    if (!line.isEmpty() || lines.isEmpty())
+        lines.append(line);
+    return lines;
+}
+
+void SpaceWrapLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QRect area = contentsRect();
+    const Qt::Alignment alignment = QStyle::visualAlignment(layoutDirection(), this->alignment());
+    style()->drawItemText(&painter, area, int(alignment), palette(), isEnabled(),
+        WrapAtSpaces(text(), fontMetrics(), area.width()).join(QLatin1Char('\n')), foregroundRole());
+}
+
+void ValueBar::SetRange(double minimum, double maximum)
+{
+    m_minimum = minimum;
+    m_maximum = maximum;
+}
+
+void ValueBar::SetValue(double value)
+{
+    if (m_value == value)
+        return;
+    m_value = value;
+    QAccessibleValueChangeEvent event(this, value);
+    QAccessible::updateAccessibility(&event);
 }
 
 void DigitsOnly(int &keyAscii)

@@ -4,12 +4,15 @@
 #include <optional>
 
 #include <QColor>
+#include <QLabel>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 class QComboBox;
+class QFontMetrics;
+class QGroupBox;
 class QKeyEvent;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QWidget;
@@ -37,6 +40,7 @@ bool SetWidthTwips(QWidget *control, std::optional<double> twips);
 void SetText(QLineEdit *box, const QString &text);
 void SetText(QPlainTextEdit *box, const QString &text); // the multi-line box
 void SetCaption(QLabel *label, const QString &caption);
+void SetTitle(QGroupBox *frame, const QString &title);
 void SetVisible(QWidget *control, bool visible);
 
 // Selection-only lists: writing selects the item equal to the text without regard to case
@@ -47,11 +51,46 @@ QString ListText(const QComboBox *list);
 // Key-press hook: the handler receives the typed character as a 16-bit code and may replace it;
 // 0 discards the key. Ctrl+A to Ctrl+Z arrive as the control codes 1 to 26 whatever text the
 // event carries. Keys that type no character (arrows, Delete, function keys) never reach it.
+// Text that an input method or a dead key composes is typed too: each of its characters passes
+// the handler. Paste and drop are not typing and are not filtered.
 using KeyPressHandler = std::function<void(int &keyAscii)>;
 void InstallKeyPressHook(QLineEdit *box, KeyPressHandler handler);
 std::optional<int> CharacterCode(const QKeyEvent &event);
 
 // The digit key filter of the measurement boxes: control codes and digits pass, all else is refused.
 void DigitsOnly(int &keyAscii);
+
+// Lines of a text broken only where a space stands, each as wide as fits; a word wider than the
+// width gets a line of its own.
+QStringList WrapAtSpaces(const QString &text, const QFontMetrics &metrics, int width);
+
+// A label whose text wraps at spaces only, so that "kg/m2" or "protein-energy" never splits.
+class SpaceWrapLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// A bar whose width draws a number on a scale; screen readers read it as that number.
+class ValueBar : public QLabel
+{
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    void SetRange(double minimum, double maximum);
+    void SetValue(double value); // tells screen readers when it changes
+    double Minimum() const { return m_minimum; }
+    double Maximum() const { return m_maximum; }
+    double Value() const { return m_value; }
+
+private:
+    double m_minimum = 0;
+    double m_maximum = 0;
+    double m_value = 0;
+};
 
 } // namespace platform

@@ -1,4 +1,6 @@
 // The About window: one instance, its design state, its buttons and its lifecycle.
+#include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFrame>
@@ -10,6 +12,7 @@
 
 #include "about/form2.h"
 #include "about/homepage.h"
+#include "mainwindow/form1.h"
 #include "platform/font.h"
 
 namespace {
@@ -36,7 +39,9 @@ Form2 *About()
 {
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))
         QTest::ignoreMessage(QtWarningMsg, "This plugin does not support raise()");
-    return ShowAboutWindow();
+    static Form1 mainWindow;
+    mainWindow.findChild<QAction *>(QStringLiteral("Ab"))->trigger();
+    return AboutWindows().value(0);
 }
 
 QPushButton *Button(QWidget *form, const char *name)
@@ -170,11 +175,6 @@ void TestAbout::opensInDesignState()
     QCOMPARE(line1->frameShadow(), QFrame::Plain);
     QCOMPARE(line1->lineWidth(), 1);
 
-    for (const char *name : { "Command1", "Command2" }) {
-        QPushButton *button = Button(form, name);
-        QVERIFY2(!button->isDefault(), name);
-        QVERIFY2(!button->autoDefault(), name);
-    }
     QCOMPARE(Button(form, "Command1")->text(), QStringLiteral("Close"));
     QCOMPARE(Button(form, "Command2")->text(), QStringLiteral("Home Page"));
 
@@ -244,7 +244,9 @@ void TestAbout::controlsHaveAccessibleNames()
     Form2 *form = About();
     for (const char *name : { "Label2", "Label1", "Command2", "Command1" }) {
         auto *control = form->findChild<QWidget *>(QString::fromLatin1(name));
-        QVERIFY2(!control->accessibleName().isEmpty(), name);
+        // Screen readers read what the window shows.
+        const QString shown = control->property("text").toString();
+        QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name), shown);
         QVERIFY2(!control->accessibleDescription().isEmpty(), name);
     }
 }
