@@ -6,6 +6,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Lets Wayland compositors match the window to the installed desktop file and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(SOMATRA_APP_ID));
     Form1 form;
     form.show();
     return QApplication::exec();

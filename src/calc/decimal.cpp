@@ -1,4 +1,4 @@
-#include "calc/decimal.h"
+#include "decimal.h"
 
 #include <algorithm>
 #include <charconv>

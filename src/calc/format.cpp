@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "calc/calc.h"
-#include "calc/decimal.h"
+#include "decimal.h"
 
 namespace calc {
 

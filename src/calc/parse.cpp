@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "calc/calc.h"
-#include "calc/decimal.h"
+#include "decimal.h"
 
 namespace calc {
 

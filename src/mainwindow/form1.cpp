@@ -1,6 +1,5 @@
 #include "mainwindow/form1.h"
 
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLayout>
 #include <QPixmap>
@@ -12,8 +11,6 @@
 #include "ui_form1.h"
 
 namespace {
-
-constexpr QSize ClientArea(587, 617);
 
 // The artwork comes pre-rendered at 1x and 2x; the 2x image keeps it sharp on scaled screens.
 QPixmap Artwork(const QString &name, qreal devicePixelRatio)
@@ -55,8 +52,6 @@ Form1::Form1(QWidget *parent, DesignStateOnly)
     ui->Label49->SetRange(calc::kScaleOrigin, calc::kScaleEnd);
 
     setWindowIcon(WindowIcon());
-    // Lets Wayland compositors match the window to the installed desktop file and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.somatra.Somatra"));
     const qreal ratio = devicePixelRatioF();
     ui->Image1->setPixmap(Artwork(QStringLiteral("warning"), ratio));
     ui->Image2->setPixmap(Artwork(QStringLiteral("tick"), ratio));
@@ -66,8 +61,7 @@ Form1::Form1(QWidget *parent, DesignStateOnly)
     // control created.
     ui->Text2->setFocus();
 
-    // A fixed layout: the client area has its design size and the user cannot resize the window.
-    centralWidget()->setFixedSize(ClientArea);
+    // A fixed layout: the client area keeps its design size and the user cannot resize the window.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 

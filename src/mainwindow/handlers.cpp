@@ -2,11 +2,11 @@
 #include <array>
 
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QKeyEvent>
+#include <QMenuBar>
 #include <QShortcut>
 
 #include "about/form2.h"
+#include "looks.h"
 #include "mainwindow/form1.h"
 #include "platform/controls.h"
 #include "ui_form1.h"
@@ -17,43 +17,16 @@ using platform::SetCaption;
 using platform::SetText;
 using platform::SetVisible;
 
-// The choice each option records, and for the at-work options the examples line shown under them.
-struct Choice
-{
-    QRadioButton *Ui::Form1::*option;
-    QComboBox *Ui::Form1::*list;
-    const char *text;
-    const char *examples;
-};
-
-const std::array<Choice, 11> kChoices { {
-    { &Ui::Form1::Option1, &Ui::Form1::Combo1, "18 - 29", nullptr },
-    { &Ui::Form1::Option2, &Ui::Form1::Combo1, "30 - 59", nullptr },
-    { &Ui::Form1::Option3, &Ui::Form1::Combo1, "Over 60", nullptr },
-    { &Ui::Form1::Option4, &Ui::Form1::Combo3, "Weak", nullptr },
-    { &Ui::Form1::Option5, &Ui::Form1::Combo3, "Moderate", nullptr },
-    { &Ui::Form1::Option6, &Ui::Form1::Combo3, "High", nullptr },
-    { &Ui::Form1::Option7, &Ui::Form1::Combo4, "Weak",
-        "(teachers, office workers, traveling salesman , housewives) " },
-    { &Ui::Form1::Option8, &Ui::Form1::Combo4, "Moderate",
-        "(vendors, domestic workers, students, transport workers, roofers,hunters, fisherman, some "
-        "manufacturing "
-        "jobs) " },
-    { &Ui::Form1::Option9, &Ui::Form1::Combo4, "High",
-        "(workers, farmers, masons that all the work done by hand) " },
-    { &Ui::Form1::Option10, &Ui::Form1::Combo2, "Male", nullptr },
-    { &Ui::Form1::Option11, &Ui::Form1::Combo2, "Female", nullptr },
-} };
-
-// The hidden examples of each at-work intensity.
-struct WorkExamples
+// The intensities of activity at work, each with the examples of occupations that the hidden
+// examples box holds; the line under the activity frames shows them in parentheses.
+struct WorkActivity
 {
     const char *intensity;
     const char *examples;
     const char *heading;
 };
 
-const std::array<WorkExamples, 3> kWorkExamples { {
+const std::array<WorkActivity, 3> kWorkActivities { {
     { "Weak", "teachers, office workers, traveling salesman , housewives ",
         "Examples of low-intensity activities at work:" },
     { "Moderate",
@@ -64,17 +37,40 @@ const std::array<WorkExamples, 3> kWorkExamples { {
         "Examples of high-intensity activities at work:" },
 } };
 
-const QColor kBlack(0, 0, 0);
-const QColor kGreen(0, 255, 0);
-const QColor kBlue(0, 0, 255);
-const QColor kYellow(255, 255, 0);
-
-void StyleResultBox(QLineEdit *box, const QColor &back, const QColor &fore, int pointSize)
+QString ExamplesLine(const WorkActivity &activity)
 {
-    platform::SetBackColor(box, back);
-    platform::SetForeColor(box, fore);
+    return QStringLiteral("(%1) ").arg(QString::fromUtf8(activity.examples).trimmed());
+}
+
+// The text that each option records in its hidden list; the at-work options also show examples.
+struct Choice
+{
+    QRadioButton *Ui::Form1::*option;
+    QComboBox *Ui::Form1::*list;
+    const char *text;
+    const WorkActivity *atWork;
+};
+
+const std::array<Choice, 11> kChoices { {
+    { &Ui::Form1::Option1, &Ui::Form1::Combo1, "18 - 29", nullptr },
+    { &Ui::Form1::Option2, &Ui::Form1::Combo1, "30 - 59", nullptr },
+    { &Ui::Form1::Option3, &Ui::Form1::Combo1, "Over 60", nullptr },
+    { &Ui::Form1::Option4, &Ui::Form1::Combo3, "Weak", nullptr },
+    { &Ui::Form1::Option5, &Ui::Form1::Combo3, "Moderate", nullptr },
+    { &Ui::Form1::Option6, &Ui::Form1::Combo3, "High", nullptr },
+    { &Ui::Form1::Option7, &Ui::Form1::Combo4, kWorkActivities[0].intensity, &kWorkActivities[0] },
+    { &Ui::Form1::Option8, &Ui::Form1::Combo4, kWorkActivities[1].intensity, &kWorkActivities[1] },
+    { &Ui::Form1::Option9, &Ui::Form1::Combo4, kWorkActivities[2].intensity, &kWorkActivities[2] },
+    { &Ui::Form1::Option10, &Ui::Form1::Combo2, "Male", nullptr },
+    { &Ui::Form1::Option11, &Ui::Form1::Combo2, "Female", nullptr },
+} };
+
+void StyleResultBox(QLineEdit *box, const looks::BoxStyle &style)
+{
+    platform::SetBackColor(box, style.back);
+    platform::SetForeColor(box, style.text);
     platform::SetBold(box, true);
-    platform::SetFontSize(box, pointSize);
+    platform::SetFontSize(box, style.pointSize);
 }
 
 } // namespace
@@ -101,9 +97,9 @@ void Form1::ConnectHandlers()
     connect(ui->Text2, &QLineEdit::textChanged, this, &Form1::Text2_Change);
     connect(ui->Text7, &QLineEdit::textChanged, this, &Form1::Text7_Change);
     connect(ui->Text11, &QLineEdit::textChanged, this, &Form1::Text11_Change);
-    platform::InstallKeyPressHook(ui->Text1, &Form1::Text1_KeyPress);
-    platform::InstallKeyPressHook(ui->Text2, &Form1::Text2_KeyPress);
-    platform::InstallKeyPressHook(ui->Text11, &platform::DigitsOnly);
+    // Text1_KeyPress and Text2_KeyPress are the digit filter; the inches box gets it too.
+    for (QLineEdit *box : { ui->Text1, ui->Text2, ui->Text11 })
+        platform::InstallKeyPressHook(box, &platform::DigitsOnly);
     connect(ui->Ab, &QAction::triggered, this, &Form1::Ab_Click);
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, &Form1::F10_Press);
 }
@@ -113,16 +109,16 @@ void Form1::Form_Load()
     SetText(ui->Text11, QString());
     for (QLabel *bar : std::initializer_list<QLabel *> { ui->Label49, ui->Label50, ui->Label51 })
         platform::SetWidthTwips(bar, 0);
-    platform::SetFontSize(ui->Label4, 10);
+    platform::SetFontSize(ui->Label4, looks::kMessagePointSize);
     platform::SetBold(ui->Label4, true);
     SetCaption(ui->Label31, QString());
     SetCaption(ui->Label22, QString());
     SetVisible(ui->Image1, false);
     SetVisible(ui->Image2, false);
-    StyleResultBox(ui->Text3, kBlack, kGreen, 14);
+    StyleResultBox(ui->Text3, looks::kBmiBox);
     for (QLineEdit *box : { ui->Text6, ui->Text7, ui->Text8 })
-        StyleResultBox(box, kBlack, kGreen, 11);
-    StyleResultBox(ui->Text9, kBlue, kYellow, 14);
+        StyleResultBox(box, looks::kEnergyStepBox);
+    StyleResultBox(ui->Text9, looks::kTeeBox);
     SetCaption(ui->Label4, QString());
     // Each of these three clears runs a start-up pass through its change handler.
     SetText(ui->Text1, QString());
@@ -134,7 +130,7 @@ void Form1::Form_Load()
     SetText(ui->Text9, QString());
     SetText(ui->Text10, QString());
     for (QLineEdit *box : { ui->Text4, ui->Text5 })
-        platform::SetForeColor(box, kBlue);
+        platform::SetForeColor(box, looks::kLimitText);
     for (QLineEdit *box : { ui->Text4, ui->Text5 })
         platform::SetBold(box, true);
     for (QWidget *hidden : std::initializer_list<QWidget *> {
@@ -168,14 +164,9 @@ void Form1::Ab_Click()
     about->activateWindow();
 }
 
-// F10 starts the menu bar's keyboard mode, the one that a press and release of Alt starts, so the
-// arrow keys, Return and Escape work there as usual and Escape gives the focus back.
 void Form1::F10_Press()
 {
-    QKeyEvent altPress(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
-    QCoreApplication::sendEvent(this, &altPress);
-    QKeyEvent altRelease(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
-    QCoreApplication::sendEvent(this, &altRelease);
+    platform::EnterMenuBar(menuBar());
 }
 
 void Form1::OptionClick(int index)
@@ -183,8 +174,8 @@ void Form1::OptionClick(int index)
     const Choice &choice = kChoices[std::size_t(index)];
     if ((ui.get()->*choice.option)->isChecked())
         platform::SetListText(ui.get()->*choice.list, QString::fromUtf8(choice.text));
-    if (choice.examples && (ui.get()->*choice.option)->isChecked())
-        SetCaption(ui->Label22, QString::fromUtf8(choice.examples));
+    if (choice.atWork && (ui.get()->*choice.option)->isChecked())
+        SetCaption(ui->Label22, ExamplesLine(*choice.atWork));
     Recalculate();
 }
 
@@ -224,11 +215,11 @@ void Form1::SwitchUnits(bool english)
 void Form1::Combo4_Click()
 {
     const QString intensity = platform::ListText(ui->Combo4);
-    for (const WorkExamples &row : kWorkExamples) {
-        if (intensity != QLatin1String(row.intensity))
+    for (const WorkActivity &activity : kWorkActivities) {
+        if (intensity != QLatin1String(activity.intensity))
             continue;
-        SetText(ui->Text10, QString::fromUtf8(row.examples));
-        SetCaption(ui->Label31, QString::fromUtf8(row.heading));
+        SetText(ui->Text10, QString::fromUtf8(activity.examples));
+        SetCaption(ui->Label31, QString::fromUtf8(activity.heading));
     }
 }
 
@@ -252,14 +243,4 @@ void Form1::Text11_Change()
 {
     if (ui->Option13->isChecked())
         Recalculate();
-}
-
-void Form1::Text1_KeyPress(int &keyAscii)
-{
-    platform::DigitsOnly(keyAscii);
-}
-
-void Form1::Text2_KeyPress(int &keyAscii)
-{
-    platform::DigitsOnly(keyAscii);
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calc/calc.h"
+#include "looks.h"
 #include "mainwindow/form1.h"
 #include "platform/controls.h"
 #include "platform/locale.h"
@@ -30,39 +31,6 @@ std::optional<double> Finite(double value)
     return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
-// What each category shows: message, its colour, the bar colours from bottom to top, the pictures.
-struct CategoryLook
-{
-    calc::BmiCategory category;
-    const char *message;
-    QColor messageColour;
-    std::array<QColor, 3> bars; // Label49, Label50, Label51
-    bool warning;
-    bool approval;
-};
-
-const QColor kDarkRed(192, 0, 0);
-const QColor kRed(255, 0, 0);
-const QColor kPaleRed(255, 128, 128);
-
-const std::array<CategoryLook, 4> kCategoryLooks { {
-    { calc::BmiCategory::ReducedWeight, "BMI is lower than 18.5 kg/m2 (protein-energy malnutrition)", kRed,
-        { kDarkRed, kRed, kPaleRed }, true, false },
-    { calc::BmiCategory::NormalWeight, "BMI is in the rang from 18.5 to 25 kg/m2 (normal weight)",
-        QColor(0, 192, 0), { QColor(0, 128, 0), QColor(0, 255, 0), QColor(128, 255, 128) }, false, true },
-    { calc::BmiCategory::Overweight, "BMI is in the rang from 25 to 30 kg/m2 (overweight)", kRed,
-        { kDarkRed, kRed, kPaleRed }, true, false },
-    { calc::BmiCategory::Obesity, "BMI is greater than 30 kg/m2 (obesity)", kDarkRed,
-        { kDarkRed, kRed, kPaleRed }, true, false },
-} };
-
-// The BMR row of each age option and sex option, in the order the options are tested.
-struct BmrRow
-{
-    calc::AgeGroup age;
-    calc::Sex sex;
-};
-
 } // namespace
 
 void Form1::Recalculate()
@@ -89,8 +57,8 @@ void Form1::Recalculate()
     // neither picture shows. Each picture is written once with its final state, so a pass that
     // keeps the category does not hide and show it again.
     const calc::BmiCategory category = calc::ClassifyBmi(bmi);
-    const CategoryLook *shown = nullptr;
-    for (const CategoryLook &look : kCategoryLooks) {
+    const looks::CategoryLook *shown = nullptr;
+    for (const looks::CategoryLook &look : looks::kCategoryLooks) {
         if (look.category == category)
             shown = &look;
     }

@@ -1,4 +1,4 @@
-// Build-time tool: renders the scalable application icon into a square PNG of a given size.
+// Build-time tool: renders a scalable picture into a square PNG of a given size.
 #include <cstdio>
 
 #include <QGuiApplication>
@@ -8,9 +8,12 @@
 
 int main(int argc, char *argv[])
 {
+    // A build has no display to talk to.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 4) {
-        std::fprintf(stderr, "usage: %s icon.svg size out.png\n", argv[0]);
+        std::fprintf(stderr, "usage: %s picture.svg size out.png\n", argv[0]);
         return 2;
     }
     QSvgRenderer renderer(QString::fromLocal8Bit(argv[1]));

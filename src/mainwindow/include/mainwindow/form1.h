@@ -55,8 +55,6 @@ private:
     void Text2_Change();
     void Text7_Change();
     void Text11_Change();
-    static void Text1_KeyPress(int &keyAscii);
-    static void Text2_KeyPress(int &keyAscii);
 
     // The one About window while it exists.
     QPointer<Form2> about;

@@ -14,6 +14,7 @@ class QFontMetrics;
 class QGroupBox;
 class QKeyEvent;
 class QLineEdit;
+class QMenuBar;
 class QPlainTextEdit;
 class QWidget;
 
@@ -59,6 +60,11 @@ std::optional<int> CharacterCode(const QKeyEvent &event);
 
 // The digit key filter of the measurement boxes: control codes and digits pass, all else is refused.
 void DigitsOnly(int &keyAscii);
+
+// Moves the keyboard into the menu bar with its first item highlighted, as F10 does in desktop
+// programs. The arrow keys move along the bar; Return or Enter chooses the item and Escape leaves;
+// either gives the focus back to where it was.
+void EnterMenuBar(QMenuBar *bar);
 
 // Lines of a text broken only where a space stands, each as wide as fits; a word wider than the
 // width gets a line of its own.

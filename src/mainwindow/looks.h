@@ -1,0 +1,55 @@
+#pragma once
+// How the main window's results look: every colour, picture and font size that it writes at run time.
+#include <array>
+
+#include <QColor>
+
+#include "calc/calc.h"
+
+namespace looks {
+
+// What each category shows: the message and its colour, the bar colours from bottom to top
+// (Label49, Label50, Label51) and which picture appears beside the message.
+struct CategoryLook
+{
+    calc::BmiCategory category;
+    const char *message;
+    QColor messageColour;
+    std::array<QColor, 3> bars;
+    bool warning;
+    bool approval;
+};
+
+inline const QColor kDarkRed(192, 0, 0);
+inline const QColor kRed(255, 0, 0);
+inline const QColor kPaleRed(255, 128, 128);
+
+// A BMI of exactly 30 has no category and so no look.
+inline const std::array<CategoryLook, 4> kCategoryLooks { {
+    { calc::BmiCategory::ReducedWeight, "BMI is lower than 18.5 kg/m2 (protein-energy malnutrition)", kRed,
+        { kDarkRed, kRed, kPaleRed }, true, false },
+    { calc::BmiCategory::NormalWeight, "BMI is in the rang from 18.5 to 25 kg/m2 (normal weight)",
+        QColor(0, 192, 0), { QColor(0, 128, 0), QColor(0, 255, 0), QColor(128, 255, 128) }, false, true },
+    { calc::BmiCategory::Overweight, "BMI is in the rang from 25 to 30 kg/m2 (overweight)", kRed,
+        { kDarkRed, kRed, kPaleRed }, true, false },
+    { calc::BmiCategory::Obesity, "BMI is greater than 30 kg/m2 (obesity)", kDarkRed,
+        { kDarkRed, kRed, kPaleRed }, true, false },
+} };
+
+// The category message is bold in this size.
+inline constexpr int kMessagePointSize = 10;
+
+// The result boxes: background, bold text in its colour and size.
+struct BoxStyle
+{
+    QColor back;
+    QColor text;
+    int pointSize;
+};
+inline const BoxStyle kBmiBox { QColor(0, 0, 0), QColor(0, 255, 0), 14 };
+inline const BoxStyle kEnergyStepBox { QColor(0, 0, 0), QColor(0, 255, 0), 11 }; // BMR, PAL, DIT
+inline const BoxStyle kTeeBox { QColor(0, 0, 255), QColor(255, 255, 0), 14 };
+// The hidden weight limits: bold blue text on their design background.
+inline const QColor kLimitText(0, 0, 255);
+
+} // namespace looks
