@@ -534,7 +534,7 @@ private slots:
     void tabKeyWalksTheChain()
     {
         form->show();
-        QApplication::setActiveWindow(form.get());
+        form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QCOMPARE(QApplication::focusWidget(), Get<QWidget>(QStringLiteral("Text2")));
         QStringList walked { QApplication::focusWidget()->objectName() };

@@ -1,5 +1,21 @@
 #pragma once
-// The main window: every input, result and holder of state is one of its named controls.
+// The main window: every input, result and holder of state is one of its named controls (form1.ui).
+//
+// Inputs          Text2 height (cm, or whole feet), Text11 inches (English units only), Text1 weight
+//                 (kg or lbs), with the captions Label7, Label2, Label24, Label6, Label1.
+//                 Option12/13 units (Frame7); Option1-3 age (Frame1); Option10/11 sex (Frame6);
+//                 Option4-6 activity outside work (Frame3) and Option7-9 at work (Frame4), in Frame2.
+// Results         Text3 BMI, caption Label3, unit Label5 + raised Label27; Label4 category message
+//                 beside Image1 (warning) or Image2 (approval); Label23 weight range in Frame5, whose
+//                 title names the unit; Label22 examples for the work level; Text9 TEE, Label18, Label29.
+// Hidden carriers Text4/Text5 weight limits in kg; Text6 BMR, Text7 PAL (a change runs a pass),
+//                 Text8 DIT, with Label14, Label20, Label17, Label19; Combo1-4 age, sex, outside-work
+//                 and at-work records (Combo4 fills Label31 and Text10); Label8-13, 15, 16, 21
+//                 captions; Label25 the maker's notice. None of them is ever on screen.
+// Scale           heading Label41 + raised Label43 + Label44; ticks Label36-40; Label42 and the
+//                 category names Label52-55; bars Label49, Label50, Label51 from the bottom up (Label49
+//                 reads as the BMI); box Line6-9, rule Line4, dividers Line10-12, ticks Line13/14.
+// Decoration      separators Line1, Line2, Line5. Menu item Ab "About".
 #include <memory>
 
 #include <QMainWindow>
