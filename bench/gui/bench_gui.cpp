@@ -2,6 +2,7 @@
 // Run in a Release build: QT_QPA_PLATFORM=offscreen bench_gui -median 9
 #include <memory>
 
+#include "gui_test_main.h"
 #include "setup.h"
 
 class BenchGui : public QObject
@@ -69,13 +70,6 @@ private:
     std::unique_ptr<Form1> form;
 };
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    BenchGui bench;
-    return QTest::qExec(&bench, argc, argv);
-}
+SOMATRA_GUI_TEST_MAIN(BenchGui)
 
 #include "bench_gui.moc"
