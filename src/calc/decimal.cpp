@@ -58,6 +58,19 @@ std::optional<double> DecimalAccumulator::ToDouble(bool negative) const
     const double zero = negative ? -0.0 : 0.0;
     if (digits_.empty())
         return zero;
+    // Up to 15 digits make an integer that a double holds exactly, and 10^0 to 10^22 are exact
+    // doubles: one multiplication or division then rounds once, to the correctly rounded value.
+    if (!sticky_ && digits_.size() <= 15 && exponent_ >= -22 && exponent_ <= 22) {
+        constexpr double kPowersOfTen[] = { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11,
+            1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22 };
+        std::int64_t whole = 0;
+        for (const char digit : digits_)
+            whole = whole * 10 + (digit - '0');
+        const double mantissa = static_cast<double>(whole);
+        const double value
+            = exponent_ >= 0 ? mantissa * kPowersOfTen[exponent_] : mantissa / kPowersOfTen[-exponent_];
+        return negative ? -value : value;
+    }
     std::string text = digits_;
     std::int64_t exponent = exponent_;
     if (sticky_) {

@@ -1,6 +1,8 @@
 // The recalculation pass: reads every input from the controls, writes every result back.
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <string_view>
 
 #include "calc/calc.h"
 #include "looks.h"
@@ -15,14 +17,40 @@ using platform::SetCaption;
 using platform::SetText;
 using platform::SetVisible;
 
-std::string Utf8(const QLineEdit *box)
+// The texts of a pass are short ASCII numbers; those are copied without a heap allocation.
+std::string Utf8(const QString &text)
 {
-    return box->text().toStdString();
+    std::string utf8(static_cast<std::size_t>(text.size()), '\0');
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].unicode() >= 0x80)
+            return text.toStdString();
+        utf8[static_cast<std::size_t>(i)] = static_cast<char>(text[i].unicode());
+    }
+    return utf8;
 }
 
-QString Text(const std::string &utf8)
+std::string Utf8(const QLineEdit *box)
 {
-    return QString::fromStdString(utf8);
+    return Utf8(box->text());
+}
+
+bool Shows(const QString &text, std::string_view utf8)
+{
+    const bool ascii = std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; });
+    return ascii && text == QLatin1String(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// Writes of results: an unchanged text is recognised before it is converted.
+void SetResult(QLineEdit *box, std::string_view utf8)
+{
+    if (!Shows(box->text(), utf8))
+        SetText(box, QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}
+
+void SetResult(QLabel *label, std::string_view utf8)
+{
+    if (!Shows(label->text(), utf8))
+        SetCaption(label, QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
 // An overflow makes a step fail, and its value stays absent.
@@ -35,7 +63,7 @@ std::optional<double> Finite(double value)
 
 void Form1::Recalculate()
 {
-    const calc::NumberSeparators separators = platform::LocaleSeparators();
+    const calc::NumberSeparators &separators = platform::LocaleSeparators();
     const auto readBack
         = [&separators](const QLineEdit *box) { return calc::ParseLocaleNumber(Utf8(box), separators); };
 
@@ -52,7 +80,7 @@ void Form1::Recalculate()
 
     // BMI, and its category. An absent BMI counts as 0, so it shows the reduced-weight look.
     const std::optional<double> bmi = calc::BodyMassIndex(body);
-    SetText(ui->Text3, Text(calc::FormatWithPattern(bmi, "0.0", separators)));
+    SetResult(ui->Text3, calc::FormatWithPattern(bmi, "0.0", separators));
     // A BMI of exactly 30 has no category: the message and bar colours stay as they were and
     // neither picture shows. Each picture is written once with its final state, so a pass that
     // keeps the category does not hide and show it again.
@@ -63,7 +91,7 @@ void Form1::Recalculate()
             shown = &look;
     }
     if (shown) {
-        SetCaption(ui->Label4, QString::fromUtf8(shown->message));
+        SetResult(ui->Label4, shown->message);
         platform::SetForeColor(ui->Label4, shown->messageColour);
         platform::SetBackColor(ui->Label49, shown->bars[0]);
         platform::SetBackColor(ui->Label50, shown->bars[1]);
@@ -74,8 +102,8 @@ void Form1::Recalculate()
 
     // Appropriate weight: whole kilograms in the hidden limit boxes; pounds derive from those texts.
     const calc::WeightRange range = calc::AppropriateWeightRange(body.heightCm);
-    SetText(ui->Text4, Text(calc::FormatWithPattern(range.lowerKg, "0,0", separators)));
-    SetText(ui->Text5, Text(calc::FormatWithPattern(range.upperKg, "0,0", separators)));
+    SetResult(ui->Text4, calc::FormatWithPattern(range.lowerKg, "0,0", separators));
+    SetResult(ui->Text5, calc::FormatWithPattern(range.upperKg, "0,0", separators));
     const std::string lowerText = Utf8(ui->Text4);
     const std::string upperText = Utf8(ui->Text5);
     std::string rangeText = calc::RangeTextKg(lowerText, upperText);
@@ -83,7 +111,7 @@ void Form1::Recalculate()
         if (auto pounds = calc::RangeTextLbs(lowerText, upperText, separators))
             rangeText = std::move(*pounds);
     }
-    SetCaption(ui->Label23, Text(rangeText));
+    SetResult(ui->Label23, rangeText);
 
     // BMR of the chosen age group and sex; with either not chosen the box keeps its text.
     const std::array<std::pair<QRadioButton *, calc::AgeGroup>, 3> ages { {
@@ -98,26 +126,28 @@ void Form1::Recalculate()
     for (const auto &[sexOption, sex] : sexes) {
         for (const auto &[ageOption, age] : ages) {
             if (ageOption->isChecked() && sexOption->isChecked())
-                SetText(ui->Text6,
-                    Text(calc::FormatWithPattern(calc::BasalMetabolicRate(age, sex, body), "0", separators)));
+                SetResult(ui->Text6,
+                    calc::FormatWithPattern(calc::BasalMetabolicRate(age, sex, body), "0", separators));
         }
     }
 
     // PAL. A new text runs a nested pass through the PAL box's change handler.
-    if (const auto pal = calc::PhysicalActivityLevel(platform::ListText(ui->Combo2).toStdString(),
-            platform::ListText(ui->Combo3).toStdString(), platform::ListText(ui->Combo4).toStdString()))
-        SetText(ui->Text7, Text(calc::PlainNumberText(*pal, separators)));
+    if (const auto pal = calc::PhysicalActivityLevel(Utf8(platform::ListText(ui->Combo2)),
+            Utf8(platform::ListText(ui->Combo3)), Utf8(platform::ListText(ui->Combo4))))
+        SetResult(ui->Text7, calc::PlainNumberText(*pal, separators));
 
-    // DIT and TEE from the texts as written, so their rounding feeds the result.
+    // DIT and TEE from the texts as written, so their rounding feeds the result. Writing the DIT box
+    // runs no handler, so the BMR and PAL texts read once serve both steps.
+    const std::optional<double> bmr = readBack(ui->Text6);
+    const std::optional<double> pal = readBack(ui->Text7);
     std::optional<double> dit;
-    if (const auto bmr = readBack(ui->Text6), pal = readBack(ui->Text7); bmr && pal)
+    if (bmr && pal)
         dit = Finite(calc::DietInducedThermogenesis(*bmr, *pal));
-    SetText(ui->Text8, Text(calc::FormatWithPattern(dit, "0,0", separators)));
+    SetResult(ui->Text8, calc::FormatWithPattern(dit, "0,0", separators));
     std::optional<double> tee;
-    if (const auto bmr = readBack(ui->Text6), pal = readBack(ui->Text7), ditShown = readBack(ui->Text8);
-        bmr && pal && ditShown)
+    if (const auto ditShown = readBack(ui->Text8); bmr && pal && ditShown)
         tee = Finite(calc::TotalEnergyExpenditure(*bmr, *pal, *ditShown));
-    SetText(ui->Text9, Text(calc::FormatWithPattern(tee, "0,0", separators)));
+    SetResult(ui->Text9, calc::FormatWithPattern(tee, "0,0", separators));
 
     // Scale bars from the BMI as shown. A BMI box without a number fails both range tests, and a
     // failed test lets its write run: the bars end at full width.

@@ -4,12 +4,19 @@
 
 namespace platform {
 
-calc::NumberSeparators LocaleSeparators()
+const calc::NumberSeparators &LocaleSeparators()
 {
-    const QLocale locale;
-    calc::NumberSeparators separators;
-    separators.decimal = locale.decimalPoint().toStdString();
-    separators.group = locale.groupSeparator().toStdString();
+    // Every pass asks; the separators are read again only when the default locale has changed.
+    // Only the GUI thread asks.
+    static QLocale known;
+    static calc::NumberSeparators separators;
+    static bool read = false;
+    if (const QLocale locale; !read || locale != known) {
+        separators.decimal = locale.decimalPoint().toStdString();
+        separators.group = locale.groupSeparator().toStdString();
+        known = locale;
+        read = true;
+    }
     return separators;
 }
 

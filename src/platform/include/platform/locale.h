@@ -5,6 +5,6 @@
 namespace platform {
 
 // Separators of QLocale(): the user's locale unless the program set a default.
-calc::NumberSeparators LocaleSeparators();
+const calc::NumberSeparators &LocaleSeparators();
 
 } // namespace platform
