@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <utility>
+#include <vector>
 
 #include <QAccessible>
 #include <QAction>
@@ -43,11 +44,32 @@ bool IsEdit(const QWidget *control)
         || qobject_cast<const QPlainTextEdit *>(control) != nullptr;
 }
 
+// A palette that sets just this colour in this role, built once: the windows use a handful.
+const QPalette &SingleRolePalette(QPalette::ColorRole role, const QColor &colour)
+{
+    static std::vector<std::pair<QPalette::ColorRole, QPalette>> built;
+    for (const auto &[builtRole, palette] : built) {
+        if (builtRole == role && palette.color(role) == colour)
+            return palette;
+    }
+    QPalette palette;
+    palette.setColor(role, colour);
+    return built.emplace_back(role, palette).second;
+}
+
 void SetPaletteColour(QWidget *control, QPalette::ColorRole role, const QColor &colour)
 {
-    if (control->palette().color(role) == colour)
+    const QPalette &current = control->palette();
+    if (current.color(role) == colour)
         return;
-    QPalette palette = control->palette();
+    // A control whose own palette sets nothing but this role gets the shared one-role palette, which
+    // resolves to the same colours as a changed copy of its own, without the copy.
+    const QPalette &single = SingleRolePalette(role, colour);
+    if ((current.resolveMask() & ~single.resolveMask()) == 0) {
+        control->setPalette(single);
+        return;
+    }
+    QPalette palette = current;
     palette.setColor(role, colour);
     control->setPalette(palette);
 }
@@ -189,6 +211,8 @@ protected:
             return false;
         if (event->type() == QEvent::InputMethod)
             return FilterComposedText(*static_cast<QInputMethodEvent *>(event));
+        if (event->type() == QEvent::ShortcutOverride)
+            return ClaimEditingKey(*static_cast<QKeyEvent *>(event));
         if (event->type() != QEvent::KeyPress)
             return false;
         const std::optional<int> typed = CharacterCode(*static_cast<QKeyEvent *>(event));
@@ -204,6 +228,20 @@ protected:
     }
 
 private:
+    // A key that types or erases a character belongs to the box, not to a shortcut: the box claims it
+    // as QLineEdit itself would, without first matching it against every standard key binding.
+    static bool ClaimEditingKey(QKeyEvent &event)
+    {
+        const Qt::KeyboardModifiers modifiers = event.modifiers();
+        if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier && modifiers != Qt::KeypadModifier)
+            return false;
+        const int key = event.key();
+        if (key >= Qt::Key_Escape && key != Qt::Key_Backspace && key != Qt::Key_Delete)
+            return false;
+        event.accept();
+        return true;
+    }
+
     // Passes each committed character through the handler; when that changes anything, the box
     // gets the filtered commit in place of the original. The pre-edit text is not yet typed.
     bool FilterComposedText(const QInputMethodEvent &event)
