@@ -65,12 +65,19 @@ const std::array<Choice, 11> kChoices { {
     { &Ui::Form1::Option11, &Ui::Form1::Combo2, "Female", nullptr },
 } };
 
+// Bold and size in one font change, so the box lays its text out once.
 void StyleResultBox(QLineEdit *box, const looks::BoxStyle &style)
 {
     platform::SetBackColor(box, style.back);
     platform::SetForeColor(box, style.text);
-    platform::SetBold(box, true);
-    platform::SetFontSize(box, style.pointSize);
+    QFont font = box->font();
+    font.setBold(true);
+    font.setPointSize(style.pointSize);
+    // A shown result is a number, and no kerning pair or ligature of the dialog font involves a digit
+    // or a number separator: without text shaping each new result is laid out for less.
+    if (box->echoMode() == QLineEdit::Normal)
+        font.setStyleStrategy(QFont::PreferNoShaping);
+    box->setFont(font);
 }
 
 } // namespace
@@ -106,11 +113,17 @@ void Form1::ConnectHandlers()
 
 void Form1::Form_Load()
 {
+    // The carriers of intermediate results never show: they keep their texts without laying them out
+    // in a font, though every pass writes them.
+    for (QLineEdit *carrier : { ui->Text4, ui->Text5, ui->Text6, ui->Text7, ui->Text8 })
+        carrier->setEchoMode(QLineEdit::NoEcho);
     SetText(ui->Text11, QString());
     for (QLabel *bar : std::initializer_list<QLabel *> { ui->Label49, ui->Label50, ui->Label51 })
         platform::SetWidthTwips(bar, 0);
-    platform::SetFontSize(ui->Label4, looks::kMessagePointSize);
-    platform::SetBold(ui->Label4, true);
+    QFont messageFont = ui->Label4->font();
+    messageFont.setPointSize(looks::kMessagePointSize);
+    messageFont.setBold(true);
+    ui->Label4->setFont(messageFont);
     SetCaption(ui->Label31, QString());
     SetCaption(ui->Label22, QString());
     SetVisible(ui->Image1, false);
