@@ -15,10 +15,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPointer>
 #include <QObject>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QStyle>
 #include <QWidget>
 

@@ -560,7 +560,7 @@ private slots:
         QTest::newRow("BMI") << "Text3"
                              << "Body mass index";
         QTest::newRow("BMI category follows the message") << "Label4"
-                                                         << "Label4";
+                                                          << "Label4";
         QTest::newRow("weight range follows the range") << "Label23"
                                                         << "Label23";
         QTest::newRow("weight range group follows its title") << "Frame5"
@@ -598,7 +598,8 @@ private slots:
                 = c.kind == Kind::Label && c.caption && c.caption != OwnName && *c.caption;
             QWidget *w = Get<QWidget>(QLatin1String(c.name));
             if (!captionedLabel && !w->property("accessibleIgnored").toBool()) // a caption speaks for itself
-                QVERIFY2(!QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty(), c.name);
+                QVERIFY2(
+                    !QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty(), c.name);
         }
     }
 

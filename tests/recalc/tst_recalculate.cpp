@@ -187,7 +187,8 @@ void TestRecalculate::results()
         QCOMPARE(Control(&form, bar)->width(), platform::TwipsToPixels(barTwips));
     // Screen readers hear the BMI that the bars draw, or the start of the scale without one.
     const QString bmiShown = TextOf(&form, "Text3");
-    QCOMPARE(QAccessible::queryAccessibleInterface(Control(&form, "Label49"))->valueInterface()->currentValue(),
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(Control(&form, "Label49"))->valueInterface()->currentValue(),
         QVariant(bmiShown.isEmpty() ? 12.0 : bmiShown.toDouble()));
 
     const QString message = CaptionOf(&form, "Label4");

@@ -13,13 +13,15 @@ struct NumberSeparators
     std::string group = ",";
 };
 
-std::optional<double> ParseLeadingNumber(std::string_view text); // nullopt only when the number is beyond a double
+std::optional<double> ParseLeadingNumber(
+    std::string_view text); // nullopt only when the number is beyond a double
 std::optional<double> ParseLocaleNumber(std::string_view text, const NumberSeparators &);
 double FeetInchesToCm(double feet, double inches);
 double LbsToKg(double lbs);
 double KgToLbs(double kg);
 // An absent value formats as the empty text, whatever the pattern ("0.0", "0,0", "0").
-std::string FormatWithPattern(std::optional<double> value, std::string_view pattern, const NumberSeparators &);
+std::string FormatWithPattern(
+    std::optional<double> value, std::string_view pattern, const NumberSeparators &);
 std::string PlainNumberText(double value, const NumberSeparators &);
 
 struct BodyMeasurements
@@ -27,7 +29,14 @@ struct BodyMeasurements
     double weightKg = 0;
     double heightCm = 0;
 };
-enum class BmiCategory { ReducedWeight, NormalWeight, Overweight, Obesity, Unclassified };
+enum class BmiCategory
+{
+    ReducedWeight,
+    NormalWeight,
+    Overweight,
+    Obesity,
+    Unclassified
+};
 std::optional<double> BodyMassIndex(const BodyMeasurements &);
 BmiCategory ClassifyBmi(std::optional<double> bmi);
 struct WeightRange
@@ -37,8 +46,8 @@ struct WeightRange
 };
 WeightRange AppropriateWeightRange(double heightCm);
 std::string RangeTextKg(std::string_view lowerText, std::string_view upperText);
-std::optional<std::string> RangeTextLbs(std::string_view lowerText, std::string_view upperText,
-                                        const NumberSeparators &);
+std::optional<std::string> RangeTextLbs(
+    std::string_view lowerText, std::string_view upperText, const NumberSeparators &);
 // The scale indicator starts at BMI 12 with 300 twips per unit; past 36 it takes its full laid-out width.
 inline constexpr double kScaleOrigin = 12;
 inline constexpr double kScaleEnd = 36;
@@ -46,11 +55,20 @@ inline constexpr double kScaleTwipsPerUnit = 300;
 inline constexpr float kScaleFullWidth = 7245; // twips
 float ScaleBarWidth(double shownBmi); // twips
 
-enum class AgeGroup { Age18To29, Age30To59, Age60AndOver };
-enum class Sex { Male, Female };
+enum class AgeGroup
+{
+    Age18To29,
+    Age30To59,
+    Age60AndOver
+};
+enum class Sex
+{
+    Male,
+    Female
+};
 std::optional<double> BasalMetabolicRate(AgeGroup, Sex, const BodyMeasurements &); // nullopt on overflow
-std::optional<double> PhysicalActivityLevel(std::string_view sex, std::string_view outsideWork,
-                                            std::string_view atWork);
+std::optional<double> PhysicalActivityLevel(
+    std::string_view sex, std::string_view outsideWork, std::string_view atWork);
 double DietInducedThermogenesis(double bmr, double pal);
 double TotalEnergyExpenditure(double bmr, double pal, double dit);
 
