@@ -1,6 +1,12 @@
-// Build-time tool: renders a scalable picture into a square PNG of a given size.
+// Build-time tool: renders a scalable picture into a square PNG of a given size. An output named
+// *.pixels gets instead the pixels that reading that PNG gives, uncompressed, after a header of four
+// native 32-bit words (width, height, QImage::Format, bytes per line): the program then shows the same
+// picture without decoding an image at start-up.
+#include <cstdint>
 #include <cstdio>
 
+#include <QBuffer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -30,7 +36,25 @@ int main(int argc, char *argv[])
         painter.setRenderHint(QPainter::Antialiasing);
         renderer.render(&painter, QRectF(0, 0, size, size));
     }
-    if (!image.save(QString::fromLocal8Bit(argv[3]), "PNG")) {
+    const QString out = QString::fromLocal8Bit(argv[3]);
+    bool written = false;
+    if (out.endsWith(QLatin1String(".pixels"))) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        const QImage decoded = buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG")
+            ? QImage::fromData(png, "PNG")
+            : QImage();
+        QFile file(out);
+        const std::uint32_t header[4] = { std::uint32_t(decoded.width()), std::uint32_t(decoded.height()),
+            std::uint32_t(decoded.format()), std::uint32_t(decoded.bytesPerLine()) };
+        written = !decoded.isNull() && file.open(QIODevice::WriteOnly)
+            && file.write(reinterpret_cast<const char *>(header), sizeof header) == sizeof header
+            && file.write(reinterpret_cast<const char *>(decoded.constBits()), decoded.sizeInBytes())
+                == decoded.sizeInBytes();
+    } else {
+        written = image.save(out, "PNG");
+    }
+    if (!written) {
         std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[3]);
         return 1;
     }
