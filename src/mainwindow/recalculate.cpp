@@ -17,9 +17,12 @@ using platform::SetCaption;
 using platform::SetText;
 using platform::SetVisible;
 
-// The texts of a pass are short ASCII numbers; those are copied without a heap allocation.
+// The texts of a pass are short ASCII numbers; those are copied without a heap allocation (15
+// characters fit a std::string's own buffer). Long pasted texts take Qt's bulk conversion.
 std::string Utf8(const QString &text)
 {
+    if (text.size() > 15)
+        return text.toStdString();
     std::string utf8(static_cast<std::size_t>(text.size()), '\0');
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i].unicode() >= 0x80)
