@@ -38,6 +38,10 @@ def keys_to(title, *keys):
     run("xdotool", "key", *keys)
 
 
+# Newer AT-SPI calls a push button just "button".
+def role(node): return node.getRoleName().replace("push button", "button")
+
+
 def has(node, state): return node is not None and node.getState().contains(state)
 def about_window(): return next((w for w in app if w.name == "About Somatra" and has(w, SHOWING)), None)
 
@@ -60,17 +64,17 @@ def text(node): return iface(node, "Text").getText(0, -1) if node and iface(node
 
 # The first showing node of a role whose name is name, or matches name when that is a regex, or
 # for which name(node) holds when it is a function.
-def find(root, role, name):
-    return next((n for n, _, seen in walk(root) if seen and n.getRoleName() == role and (
+def find(root, kind, name):
+    return next((n for n, _, seen in walk(root) if seen and role(n) == kind and (
         n.name == name if isinstance(name, str) else name(n) if callable(name) else name.search(n.name))), None)
 
 
 # Checks for a showing node of a role, named name, whose text, if want is given, is want.
-def expect(role, name, want=None, root=None):
-    node = find(root or main, role, name)
-    found = list(dict.fromkeys(n.name for n, _, seen in walk(root or main) if seen and n.getRoleName() == role))
-    return check(node and want in (None, text(node)), f"finds no {role} named {name!r}" + (f" reading {want!r}" + (
-        f" (it reads {text(node)!r})" if node else "") if want else "") + f"; the {role}s it finds: {found}")
+def expect(kind, name, want=None, root=None):
+    node = find(root or main, kind, name)
+    found = list(dict.fromkeys(n.name for n, _, seen in walk(root or main) if seen and role(n) == kind))
+    return check(node and want in (None, text(node)), f"finds no {kind} named {name!r}" + (f" reading {want!r}" + (
+        f" (it reads {text(node)!r})" if node else "") if want else "") + f"; the {kind}s it finds: {found}")
 
 
 def type_into(box_name, digits):
@@ -88,15 +92,6 @@ def choose(path):
         check(node.queryAction().doAction(0) and wait(lambda: has(node, CHECKED)), f"cannot select {path}")
 
 
-def dump(root):
-    for node, depth, seen in walk(root):
-        value, shown = iface(node, "Value"), text(node)
-        print("  " * depth + " | ".join(filter(None, [
-            node.getRoleName(), repr(node.name), node.description and f"desc={node.description!r}",
-            value and f"value={value.currentValue:g} [{value.minimumValue:g}..{value.maximumValue:g}]",
-            shown is not None and f"text={shown!r}", not seen and "(not showing)"])))
-
-
 pid = int(os.environ["SOMATRA_PID"])
 app = wait(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.get_process_id() == pid), None), 20)
 main = app and wait(lambda: next((w for w in app if w.name == "Somatra"), None), 10)
@@ -111,18 +106,17 @@ run("xdotool", "type", "--delay", "50", "175\t70")
 for option in [r"^Age/18\D+29", "^Sex/Male$", r"(?i)(outside|non-occ).*/Moderate", r"(?i)(at work|^occ).*/Non-active"]:
     choose(option)
 wait(lambda: text(find(main, "text", "Total energy expenditure")))
-if "-v" in sys.argv or os.environ.get("SOMATRA_A11Y_DUMP"): dump(app)
 
 # Labels are named by the text they show, boxes and groups by their captions with the units.
-for role, name, want in [
+for kind, name, want in [
         ("text", "Height (cm)", "175"), ("text", "Weight (kg)", "70"), ("text", "Body mass index", "22.9"),
         ("text", "Total energy expenditure", "2,933"), ("panel", "Appropriate weight (kg)", None),
         ("label", "BMI is in the rang from 18.5 to 25 kg/m2 (normal weight)", None), ("label", "57 - 76", None),
         ("label", "(teachers, office workers, traveling salesman , housewives) ", None), ("label", "kg/m²", None)]:
-    expect(role, name, want)
+    expect(kind, name, want)
 message = find(main, "label", re.compile("^BMI is"))
 check(message and message.description, "gets no weight category message with a description")
-everywhere = [(n, n.getRoleName(), n.name, seen) for n, _, seen in walk(app)]
+everywhere = [(n, role(n), n.name, seen) for n, _, seen in walk(app)]
 check(not [n for n, _, name, _ in everywhere if name == "2"], "reads a lone '2' (the raised square of kg/m²)")
 check(not (lists := [(r, name) for _, r, name, _ in everywhere if r == "combo box" or r == "list item" and name in (
     "Weak", "Moderate", "High", "Male", "Female", "18 - 29")]), f"reaches the hidden drop-down lists: {lists}")
@@ -158,29 +152,29 @@ check(wait(lambda: re.fullmatch("2?68", text(weight))),
 choose("^Units/English$")
 for box, digits in [("^Height", "5"), ("^Inches", "9"), ("^Weight", "154")]: type_into(box, digits)
 wait(lambda: text(weight) == "154" and text(find(main, "text", "Body mass index")))
-for role, name in [("text", "Height (ft)"), ("text", "Inches"), ("text", "Weight (lbs)"),
+for kind, name in [("text", "Height (ft)"), ("text", "Inches"), ("text", "Weight (lbs)"),
                    ("panel", "Appropriate weight (lbs)"), ("label", "126 - 167")]:
-    expect(role, name)
+    expect(kind, name)
 
 # The About window by its access key, then through the menu bar: F10 and Return.
 run("xdotool", "key", "--clearmodifiers", "alt+a")
 about = wait(about_window)
 check(about and about.getRoleName() != "filler", f"finds no About window after Alt+A ({about and about.getRoleName()})")
 if about:
-    for role, name in [("label", "Somatra is a compact application designed to help you estimate the body mass index "
+    for kind, name in [("label", "Somatra is a compact application designed to help you estimate the body mass index "
                         "(BMI) and daily energy expenditure (TEE) in order to create an appropriate nutrition plan."),
-                       ("label", re.compile("^©")), ("push button", "Close"), ("push button", "Home Page")]:
-        expect(role, name, root=about)
+                       ("label", re.compile("^©")), ("button", "Close"), ("button", "Home Page")]:
+        expect(kind, name, root=about)
     keys_to("About Somatra", "Escape")
     if not check(wait(lambda: not about_window()), "still finds the About window after Escape"):
-        find(about, "push button", "Close").queryAction().doAction(0)
+        find(about, "button", "Close").queryAction().doAction(0)
 keys_to("Somatra", "F10")
 check(wait(lambda: {FOCUSED, pyatspi.STATE_SELECTED} & set(find(main, "menu item", "About").getState().getStates())),
       "is not taken to the About menu item by F10")
 if not about_window():  # a Return must never reach the Home Page button: it opens a browser
     run("xdotool", "key", "Return")
 about = wait(about_window)
-if check(about and wait(lambda: has(find(about, "push button", "Close"), FOCUSED)), "finds no About window after "
+if check(about and wait(lambda: has(find(about, "button", "Close"), FOCUSED)), "finds no About window after "
          "F10, Return, or not on its Close button"):
     keys_to("About Somatra", "Return")
     check(wait(lambda: not about_window()), "still finds the About window after Return on Close")

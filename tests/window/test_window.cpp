@@ -55,13 +55,6 @@ struct Window
     {
         QTest::keyClick(get(box), key, modifiers);
     }
-    // What an input method or a dead key hands over when a composition ends.
-    void compose(const char *box, const QString &text) const
-    {
-        QInputMethodEvent commit;
-        commit.setCommitString(text);
-        QApplication::sendEvent(get(box), &commit);
-    }
     // Each step "TextN:digits" types, "TextN<text" pastes with Ctrl+V, "OptionN" clicks its round
     // indicator, where a person would, "Ab" chooses About.
     void perform(const QStringList &steps) const
@@ -100,9 +93,9 @@ const QStringList kChoices { "Option1", "Option10", "Option5",
 // The message colour, the three bars from the bottom up and the picture beside the message.
 QString Look(const Window &window)
 {
-    QStringList look { window.colour("Label4", QPalette::WindowText).name() };
+    QStringList look { window.get("Label4")->palette().color(QPalette::WindowText).name() };
     for (const char *bar : { "Label49", "Label50", "Label51" })
-        look << window.colour(bar, QPalette::Window).name();
+        look << window.get(bar)->palette().color(QPalette::Window).name();
     return (look << QString(window.shows("Image1") ? "warning" : "") + (window.shows("Image2") ? "tick" : ""))
         .join(QLatin1Char(' '));
 }
@@ -237,7 +230,9 @@ private slots:
             window.perform({ "Option13" });
             QSignalSpy changes(window.get<QLineEdit>(box), &QLineEdit::textChanged);
             window.perform({ box + (":" + typed) });
-            window.compose(box, composed);
+            QInputMethodEvent commit; // what an input method or a dead key hands over
+            commit.setCommitString(composed);
+            QApplication::sendEvent(window.get(box), &commit);
             QTEST(window.text(box), "kept");
             QTEST(int(changes.count()), "changes");
         }
