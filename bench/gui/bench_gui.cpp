@@ -2,7 +2,6 @@
 // Run in a Release build: QT_QPA_PLATFORM=offscreen bench_gui -median 9
 #include <memory>
 
-#include "gui_test_main.h"
 #include "setup.h"
 
 class BenchGui : public QObject
@@ -70,6 +69,6 @@ private:
     std::unique_ptr<Form1> form;
 };
 
-SOMATRA_GUI_TEST_MAIN(BenchGui)
+QTEST_MAIN(BenchGui)
 
 #include "bench_gui.moc"
