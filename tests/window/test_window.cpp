@@ -74,12 +74,13 @@ struct Window
             const QString name = step.section(QRegularExpression(QStringLiteral("[:<=]")), 0, 0);
             QWidget *control = name == QLatin1String("Ab") ? nullptr : get(qPrintable(name));
             const QString text = step.mid(name.size() + 1);
+            const QChar kind = step.size() > name.size() ? step[name.size()] : QChar();
             if (!control) {
                 form.findChild<QAction *>(name)->trigger();
-            } else if (step[name.size()] == ':') {
+            } else if (kind == ':') {
                 control->setFocus(), QTest::keyClicks(control, text);
-            } else if (step.size() > name.size()) {
-                if (step[name.size()] == '=')
+            } else if (!kind.isNull()) {
+                if (kind == '=')
                     QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
                 QApplication::clipboard()->setText(text);
                 control->setFocus(), QTest::keyClick(control, Qt::Key_V, Qt::ControlModifier);
