@@ -100,7 +100,6 @@ public slots:
     void open(const QUrl &url) { opened << url; } // stands in for the desktop's web browser
 
 private slots:
-    void initTestCase() { cleanup(); }
     void cleanup()
     {
         QLocale::setDefault(QLocale::c());
