@@ -86,7 +86,6 @@ private slots:
         };
         row(Write(11.25, "0.0"), "11.3");
         row(Write(-0.04, "0.0"), "0.0"); // a shown zero has no sign
-        row(Write(-1234.5, "0,0", 2), "-1\u202F235");
         row(Write(0.49999999999999994, "0"), "1"); // 0.500000000000000 at 15 digits
         row(Write(999999999999999.5, "0"), "1000000000000000");
         // The nearer 15 digits, 1.79769313486232e308, are beyond every double.

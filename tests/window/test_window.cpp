@@ -104,9 +104,6 @@ private slots:
     {
         QLocale::setDefault(QLocale::c());
         QVERIFY2(!QApplication::activeModalWidget(), "an unexpected modal dialog");
-        for (QWidget *about : AboutWindows())
-            about->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     void workedExamples_data()
@@ -160,6 +157,13 @@ private slots:
         for (const char *bar : { "Label49", "Label50", "Label51" })
             QCOMPARE(window.get(bar)->width(), qRound(barTwips / 15.0));
         QTEST(window.look(), "look");
+        // The hidden records: start-up's third pass leaves the limits; the age list holds the choice.
+        if (steps.isEmpty())
+            QCOMPARE(
+                QStringList({ window.text("Text4"), window.text("Text5"), window.text("Text7") }).join('|'),
+                "00|00|");
+        if (steps.contains("Option3"))
+            QCOMPARE(window.get("Combo1")->property("currentText"), "over 60");
         // Screen readers hear the BMI that the bars draw, or the start of the scale without one.
         QAccessibleValueInterface *scale
             = QAccessible::queryAccessibleInterface(window.get("Label49"))->valueInterface();
@@ -255,9 +259,8 @@ private slots:
             } else {
                 about->close();
             }
-            QVERIFY(AboutWindows().isEmpty());
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QVERIFY(about.isNull());
+            QVERIFY(AboutWindows().isEmpty() && about.isNull());
         }
         QDesktopServices::unsetUrlHandler(QUrl(HomePageAddress()).scheme());
         window.perform({ "Ab" });
