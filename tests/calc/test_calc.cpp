@@ -14,13 +14,6 @@ using calc::BmiCategory;
 Q_DECLARE_METATYPE(Number)
 Q_DECLARE_METATYPE(BmiCategory)
 
-namespace QTest {
-template <> inline char *toString(const Number &value)
-{
-    return qstrdup(value ? QByteArray::number(*value, 'g', 17).constData() : "absent");
-}
-} // namespace QTest
-
 namespace {
 
 const calc::NumberSeparators kLocales[] = { { ".", "," }, { ",", "." }, { ",", "\u202F" }, { ".", "'" } };

@@ -2,6 +2,7 @@
 // refused widths, case-blind lists, and the key codes that the digit filter sees and lets through.
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -23,10 +24,14 @@ private slots:
             platform::SetText(&box, QString::fromLatin1(text)),
                 platform::SetText(&memo, QString::fromLatin1(text));
         QCOMPARE(boxChanges.count() + memoChanges.count(), 2);
-        // Widths in twips, rounded to pixels; one that no widget can take is refused and changes nothing.
+        // A painted background is filled; widths in twips are rounded to pixels, and one that no widget
+        // can take is refused and changes nothing.
+        QLabel bar;
+        platform::SetBackColor(&bar, Qt::red);
+        QVERIFY(bar.autoFillBackground());
         for (const auto &[twips, pixels] :
             { std::pair { 8., 1 }, { 7., 0 }, { -15., 0 }, { qQNaN(), 0 }, { 1e300, 0 } })
-            QCOMPARE(platform::SetWidthTwips(&box, twips) ? box.width() : -1,
+            QCOMPARE(platform::SetWidthTwips(&bar, twips) ? bar.width() : -1,
                 twips >= 0 && twips < 1e9 ? pixels : -1);
         QComboBox list;
         list.addItems({ "18 - 29", "over 60" });
