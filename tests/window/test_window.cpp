@@ -248,6 +248,7 @@ private slots:
             QPointer<QWidget> about = AboutWindows().value(0);
             QVERIFY(QTest::qWaitForWindowActive(about));
             QCOMPARE(QApplication::focusWidget()->objectName(), "Command1");
+            QVERIFY(!about->testAttribute(Qt::WA_QuitOnClose)); // the program ends with the main window only
             if (close == 0) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
