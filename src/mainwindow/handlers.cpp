@@ -65,19 +65,14 @@ const std::array<Choice, 11> kChoices { {
     { &Ui::Form1::Option11, &Ui::Form1::Combo2, "Female", nullptr },
 } };
 
-// Bold and size in one font change, so the box lays its text out once.
 void StyleResultBox(QLineEdit *box, const looks::BoxStyle &style)
 {
     platform::SetBackColor(box, style.back);
     platform::SetForeColor(box, style.text);
-    QFont font = box->font();
-    font.setBold(true);
-    font.setPointSize(style.pointSize);
     // A shown result is a number, and no kerning pair or ligature of the dialog font involves a digit
     // or a number separator: without text shaping each new result is laid out for less.
-    if (box->echoMode() == QLineEdit::Normal)
-        font.setStyleStrategy(QFont::PreferNoShaping);
-    box->setFont(font);
+    platform::SetBoldFont(box, style.pointSize,
+        box->echoMode() == QLineEdit::Normal ? QFont::PreferNoShaping : QFont::PreferDefault);
 }
 
 } // namespace
@@ -120,10 +115,7 @@ void Form1::Form_Load()
     SetText(ui->Text11, QString());
     for (QLabel *bar : std::initializer_list<QLabel *> { ui->Label49, ui->Label50, ui->Label51 })
         platform::SetWidthTwips(bar, 0);
-    QFont messageFont = ui->Label4->font();
-    messageFont.setPointSize(looks::kMessagePointSize);
-    messageFont.setBold(true);
-    ui->Label4->setFont(messageFont);
+    platform::SetBoldFont(ui->Label4, looks::kMessagePointSize);
     SetCaption(ui->Label31, QString());
     SetCaption(ui->Label22, QString());
     SetVisible(ui->Image1, false);

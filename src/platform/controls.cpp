@@ -31,11 +31,6 @@ int TwipsToPixels(double twips)
     return static_cast<int>(std::lround(twips / TwipsPerPixel));
 }
 
-QRect TwipsRect(int left, int top, int width, int height)
-{
-    return { TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height) };
-}
-
 namespace {
 
 bool IsEdit(const QWidget *control)
@@ -92,23 +87,14 @@ void SetBackColor(QWidget *control, const QColor &colour)
         control->setAutoFillBackground(true);
 }
 
-QColor ForeColor(const QWidget *control)
+void SetBoldFont(QWidget *control, int pointSize, QFont::StyleStrategy strategy)
 {
-    return control->palette().color(IsEdit(control) ? QPalette::Text : QPalette::WindowText);
-}
-
-QColor BackColor(const QWidget *control)
-{
-    return control->palette().color(IsEdit(control) ? QPalette::Base : QPalette::Window);
-}
-
-void SetFontSize(QWidget *control, int pointSize)
-{
-    if (control->font().pointSize() == pointSize)
-        return;
     QFont font = control->font();
+    font.setBold(true);
     font.setPointSize(pointSize);
-    control->setFont(font);
+    font.setStyleStrategy(strategy);
+    if (font != control->font())
+        control->setFont(font);
 }
 
 void SetBold(QWidget *control, bool bold)

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include <QColor>
+#include <QFont>
 #include <QLabel>
-#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -23,16 +23,14 @@ namespace platform {
 // The layout is designed in twips; 15 twips make one pixel at 96 dpi.
 constexpr int TwipsPerPixel = 15;
 int TwipsToPixels(double twips);
-QRect TwipsRect(int left, int top, int width, int height);
 
 // Text colour: WindowText for labels and lines, Text for edits. Background: Window with
 // autoFillBackground for labels, Base for edits. Unchanged colours are not written again.
 void SetForeColor(QWidget *control, const QColor &colour);
 void SetBackColor(QWidget *control, const QColor &colour);
-QColor ForeColor(const QWidget *control);
-QColor BackColor(const QWidget *control);
-void SetFontSize(QWidget *control, int pointSize);
 void SetBold(QWidget *control, bool bold);
+// Bold text in this size, set in one font change so that the control lays out its text once.
+void SetBoldFont(QWidget *control, int pointSize, QFont::StyleStrategy strategy = QFont::PreferDefault);
 
 // Width in twips; a negative, non-finite or overflowing width is refused and nothing changes.
 bool SetWidthTwips(QWidget *control, std::optional<double> twips);
