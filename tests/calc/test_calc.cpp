@@ -46,7 +46,6 @@ private slots:
         row("1,80", -1, 1.);
         row(" -1\n7\t5.5.5 ", -1, -175.5);
         row("25d-1", -1, 2.5);
-        row("&H1F", -1, 31.);
         row("&HFFFF", -1, -1.); // 16 and 32 bits are two's complement
         row("-2e308", -1, std::nullopt); // beyond a double: the statement fails
         row("&o17", -1, 15.);
@@ -83,7 +82,6 @@ private slots:
         row(Write(999999999999999.5, "0"), "1000000000000000");
         // The nearer 15 digits, 1.79769313486232e308, are beyond every double.
         row(Write(-std::numeric_limits<double>::max(), "0").substr(0, 20), "-1797693134862310000");
-        row(Write(std::nullopt, "0,0") + Write(qInf(), "0.0"), "");
         row(Write(22.857142857142858, ""), "22.8571428571429");
     }
     void written()
@@ -137,10 +135,8 @@ private slots:
         row("25 100", 25., C::NormalWeight, "19 - 25|42 - 55", 3900);
         row("24.96 100", 24.96, C::NormalWeight, "19 - 25|42 - 55", 3900);
         row("25.000000000000004 100", 25.000000000000004, C::Overweight, "19 - 25|42 - 55", 3900);
-        row("29.96 100", 29.96, C::Overweight, "19 - 25|42 - 55", 5400);
         row("30.000000000000004 100", 30.000000000000004, C::Obesity, "19 - 25|42 - 55", 5400);
         row("36 100", 36., C::Obesity, "19 - 25|42 - 55", 7200);
-        row("36.1 100", 36.1, C::Obesity, "19 - 25|42 - 55", 7245);
     }
     void bodyMass()
     {
