@@ -253,10 +253,6 @@ private:
     KeyPressHandler m_handler;
 };
 
-} // namespace
-
-namespace {
-
 // Keyboard use of a menu bar whose items have no menus: Qt moves the highlight with the arrow keys;
 // choosing and leaving are done here, so that the focus goes back where it came from.
 class MenuBarKeyboard : public QObject

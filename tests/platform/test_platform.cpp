@@ -49,7 +49,6 @@ private slots:
         QTest::addColumn<int>("passed"); // the code after the digit filter; -1: no character
         for (const auto &[name, key, control, text, passed] :
             { std::tuple { "Ctrl+A", Qt::Key_A, true, "a", 1 }, { "Ctrl+Z", Qt::Key_Z, true, "", 26 },
-
                 { "Escape", Qt::Key_Escape, false, "\x1b", 0 },
                 { "Delete", Qt::Key_Delete, false, "\x7f", -1 }, { "/", Qt::Key_Slash, false, "/", 0 },
                 { ":", Qt::Key_Colon, false, ":", 0 } })

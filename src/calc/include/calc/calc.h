@@ -13,8 +13,8 @@ struct NumberSeparators
     std::string group = ",";
 };
 
-std::optional<double> ParseLeadingNumber(
-    std::string_view text); // nullopt only when the number is beyond a double
+// nullopt only when the number is beyond a double
+std::optional<double> ParseLeadingNumber(std::string_view text);
 std::optional<double> ParseLocaleNumber(std::string_view text, const NumberSeparators &);
 double FeetInchesToCm(double feet, double inches);
 double LbsToKg(double lbs);
