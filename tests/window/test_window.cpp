@@ -135,8 +135,7 @@ private slots:
         row("then 120 kg", { "Text2:200", "Text1:110", "Text1=120" }, "30.0|74 - 100|", kOverweight, 5400,
             "#ff0000 #c00000 #ff0000 #ff8080 ");
         row("150 kg, 160 cm", { "Text2:160", "Text1:150" }, "58.6|47 - 64|", kObesity, 7245, kDarkRed);
-        // A locale with a decimal comma writes the results, and the next steps read them back; inputs keep
-        // ".".
+        // A decimal-comma locale writes the results and the next steps read them back; inputs keep ".".
         row("German", kChoices + QStringList { "Text2:175", "Text1<70.0" }, "22,9|57 - 76|2.933", kNormal,
             3270, kGreen);
         row("pasted 72.5 kg", { "Text2:175", "Text1<72.5" }, "23.7|57 - 76|", kNormal, 3510, kGreen);
