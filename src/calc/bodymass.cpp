@@ -21,17 +21,17 @@ std::optional<double> BodyMassIndex(const BodyMeasurements &body)
 
 BmiCategory ClassifyBmi(std::optional<double> bmi)
 {
-    const double value = bmi.value_or(0);
-    if (value < 18.5)
+    // Without a BMI there is nothing to classify: counting it as 0 would diagnose malnutrition.
+    if (!bmi || std::isnan(*bmi))
+        return BmiCategory::Unclassified;
+    if (*bmi < 18.5)
         return BmiCategory::ReducedWeight;
-    if (value >= 18.5 && value <= 25)
+    if (*bmi <= 25)
         return BmiCategory::NormalWeight;
-    if (value > 25 && value < 30)
+    if (*bmi < 30)
         return BmiCategory::Overweight;
-    if (value > 30)
-        return BmiCategory::Obesity;
-    // Exactly 30 falls between the overweight and obesity tests.
-    return BmiCategory::Unclassified;
+    // Obesity starts at 30 itself (WHO class I is 30.0 to 34.9).
+    return BmiCategory::Obesity;
 }
 
 WeightRange AppropriateWeightRange(double heightCm)
@@ -59,13 +59,14 @@ std::optional<std::string> RangeTextLbs(
         FormatWithPattern(KgToLbs(*upper), "0,0", separators));
 }
 
-float ScaleBarWidth(double shownBmi)
+float ScaleBarWidth(std::optional<double> shownBmi)
 {
-    if (shownBmi < kScaleOrigin)
+    // No BMI to show leaves the scale empty.
+    if (!shownBmi || std::isnan(*shownBmi) || *shownBmi < kScaleOrigin)
         return 0;
-    if (shownBmi > kScaleEnd)
+    if (*shownBmi > kScaleEnd)
         return kScaleFullWidth;
-    return static_cast<float>((shownBmi - kScaleOrigin) * kScaleTwipsPerUnit);
+    return static_cast<float>((*shownBmi - kScaleOrigin) * kScaleTwipsPerUnit);
 }
 
 } // namespace calc

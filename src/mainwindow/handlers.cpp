@@ -99,9 +99,10 @@ void Form1::ConnectHandlers()
     connect(ui->Text2, &QLineEdit::textChanged, this, &Form1::Text2_Change);
     connect(ui->Text7, &QLineEdit::textChanged, this, &Form1::Text7_Change);
     connect(ui->Text11, &QLineEdit::textChanged, this, &Form1::Text11_Change);
-    // Text1_KeyPress and Text2_KeyPress are the digit filter; the inches box gets it too.
-    for (QLineEdit *box : { ui->Text1, ui->Text2, ui->Text11 })
+    // Weight and height take digits only; the inches also take a half, as in 9.5.
+    for (QLineEdit *box : { ui->Text1, ui->Text2 })
         platform::InstallKeyPressHook(box, &platform::DigitsOnly);
+    platform::InstallKeyPressHook(ui->Text11, &platform::DigitsAndOnePoint);
     connect(ui->Ab, &QAction::triggered, this, &Form1::Ab_Click);
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, &Form1::F10_Press);
 }

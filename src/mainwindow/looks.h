@@ -8,33 +8,49 @@
 
 namespace looks {
 
+enum class Picture
+{
+    Warning,
+    Approval
+};
+
 // What each category shows: the message and its colour, the bar colours from bottom to top
-// (Label49, Label50, Label51) and which picture appears beside the message.
+// (Label49, Label50, Label51) and the picture beside the message.
 struct CategoryLook
 {
     calc::BmiCategory category;
     const char *message;
     QColor messageColour;
     std::array<QColor, 3> bars;
-    bool warning;
-    bool approval;
+    Picture picture;
 };
 
 inline const QColor kDarkRed(192, 0, 0);
 inline const QColor kRed(255, 0, 0);
 inline const QColor kPaleRed(255, 128, 128);
 
-// A BMI of exactly 30 has no category and so no look.
+// The messages are the program's own texts, "rang" included.
 inline const std::array<CategoryLook, 4> kCategoryLooks { {
     { calc::BmiCategory::ReducedWeight, "BMI is lower than 18.5 kg/m2 (protein-energy malnutrition)", kRed,
-        { kDarkRed, kRed, kPaleRed }, true, false },
+        { kDarkRed, kRed, kPaleRed }, Picture::Warning },
     { calc::BmiCategory::NormalWeight, "BMI is in the rang from 18.5 to 25 kg/m2 (normal weight)",
-        QColor(0, 192, 0), { QColor(0, 128, 0), QColor(0, 255, 0), QColor(128, 255, 128) }, false, true },
+        QColor(0, 192, 0), { QColor(0, 128, 0), QColor(0, 255, 0), QColor(128, 255, 128) },
+        Picture::Approval },
     { calc::BmiCategory::Overweight, "BMI is in the rang from 25 to 30 kg/m2 (overweight)", kRed,
-        { kDarkRed, kRed, kPaleRed }, true, false },
+        { kDarkRed, kRed, kPaleRed }, Picture::Warning },
     { calc::BmiCategory::Obesity, "BMI is greater than 30 kg/m2 (obesity)", kDarkRed,
-        { kDarkRed, kRed, kPaleRed }, true, false },
+        { kDarkRed, kRed, kPaleRed }, Picture::Warning },
 } };
+
+// The look of a category; none without a BMI.
+inline const CategoryLook *LookOf(calc::BmiCategory category)
+{
+    for (const CategoryLook &look : kCategoryLooks) {
+        if (look.category == category)
+            return &look;
+    }
+    return nullptr;
+}
 
 // The category message is bold in this size.
 inline constexpr int kMessagePointSize = 10;

@@ -81,27 +81,23 @@ void Form1::Recalculate()
         body.weightKg = calc::LbsToKg(body.weightKg);
     }
 
-    // BMI, and its category. An absent BMI counts as 0, so it shows the reduced-weight look.
+    // BMI, and its category. Without a BMI (no usable height) there is no message and no picture.
     const std::optional<double> bmi = calc::BodyMassIndex(body);
     SetResult(ui->Text3, calc::FormatWithPattern(bmi, "0.0", separators));
-    // A BMI of exactly 30 has no category: the message and bar colours stay as they were and
-    // neither picture shows. Each picture is written once with its final state, so a pass that
-    // keeps the category does not hide and show it again.
-    const calc::BmiCategory category = calc::ClassifyBmi(bmi);
-    const looks::CategoryLook *shown = nullptr;
-    for (const looks::CategoryLook &look : looks::kCategoryLooks) {
-        if (look.category == category)
-            shown = &look;
-    }
+    // Each picture is written once with its final state, so a pass that keeps the category does not
+    // hide and show it again. The bar colours stay when there is no category: the bars have no width.
+    const looks::CategoryLook *shown = looks::LookOf(calc::ClassifyBmi(bmi));
     if (shown) {
         SetResult(ui->Label4, shown->message);
         platform::SetForeColor(ui->Label4, shown->messageColour);
         platform::SetBackColor(ui->Label49, shown->bars[0]);
         platform::SetBackColor(ui->Label50, shown->bars[1]);
         platform::SetBackColor(ui->Label51, shown->bars[2]);
+    } else {
+        SetResult(ui->Label4, std::string_view());
     }
-    SetVisible(ui->Image1, shown && shown->warning);
-    SetVisible(ui->Image2, shown && shown->approval);
+    SetVisible(ui->Image1, shown && shown->picture == looks::Picture::Warning);
+    SetVisible(ui->Image2, shown && shown->picture == looks::Picture::Approval);
 
     // Appropriate weight: whole kilograms in the hidden limit boxes; pounds derive from those texts.
     const calc::WeightRange range = calc::AppropriateWeightRange(body.heightCm);
@@ -152,10 +148,9 @@ void Form1::Recalculate()
         tee = Finite(calc::TotalEnergyExpenditure(*bmr, *pal, *ditShown));
     SetResult(ui->Text9, calc::FormatWithPattern(tee, "0,0", separators));
 
-    // Scale bars from the BMI as shown. A BMI box without a number fails both range tests, and a
-    // failed test lets its write run: the bars end at full width.
+    // Scale bars from the BMI as shown; without one the scale stays empty.
     const std::optional<double> shownBmi = readBack(ui->Text3);
-    const double width = shownBmi ? calc::ScaleBarWidth(*shownBmi) : calc::kScaleFullWidth;
+    const float width = calc::ScaleBarWidth(shownBmi);
     for (QLabel *bar : std::initializer_list<QLabel *> { ui->Label49, ui->Label50, ui->Label51 })
         platform::SetWidthTwips(bar, width);
     // The bars read as one value: the BMI they draw, or the start of the scale when there is none.

@@ -205,7 +205,7 @@ protected:
         if (!typed)
             return false;
         int code = *typed;
-        m_handler(code);
+        m_handler(code, Kept());
         if (code == *typed)
             return false;
         if (code != 0 && !m_box->isReadOnly())
@@ -214,6 +214,15 @@ protected:
     }
 
 private:
+    // The box's text without the selection that typing replaces.
+    QString Kept() const
+    {
+        QString kept = m_box->text();
+        if (m_box->hasSelectedText())
+            kept.remove(m_box->selectionStart(), m_box->selectedText().size());
+        return kept;
+    }
+
     // A key that types or erases a character belongs to the box, not to a shortcut: the box claims it
     // as QLineEdit itself would, without first matching it against every standard key binding.
     static bool ClaimEditingKey(QKeyEvent &event)
@@ -232,11 +241,12 @@ private:
     // gets the filtered commit in place of the original. The pre-edit text is not yet typed.
     bool FilterComposedText(const QInputMethodEvent &event)
     {
+        const QString kept = Kept();
         QString accepted;
         bool changed = false;
         for (const QChar character : event.commitString()) {
             int code = character.unicode();
-            m_handler(code);
+            m_handler(code, kept + accepted);
             changed = changed || code != character.unicode();
             if (code != 0)
                 accepted += QChar(static_cast<char16_t>(code));
@@ -374,12 +384,19 @@ void ValueBar::SetValue(double value)
     QAccessible::updateAccessibility(&event);
 }
 
-void DigitsOnly(int &keyAscii)
+void DigitsOnly(int &keyAscii, QStringView)
 {
     if (keyAscii <= 26)
         return;
     if (keyAscii < '0' || keyAscii > '9')
         keyAscii = 0;
+}
+
+void DigitsAndOnePoint(int &keyAscii, QStringView kept)
+{
+    if (keyAscii == '.' && !kept.contains(QLatin1Char('.')))
+        return;
+    DigitsOnly(keyAscii);
 }
 
 } // namespace platform

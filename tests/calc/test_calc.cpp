@@ -122,12 +122,12 @@ private slots:
         };
         row("70 175", 22.857142857142858, C::NormalWeight, "57 - 76|126 - 167", 3270);
         row("74 200", 18.5, C::NormalWeight, "74 - 100|163 - 220", 1950);
-        row("120 200", 30., C::Unclassified, "74 - 100|163 - 220", 5400);
+        row("120 200", 30., C::Obesity, "74 - 100|163 - 220", 5400); // obesity starts at 30 itself
         // (h / 100 x h) / 100 leaves this just below 25, where h x h / 10000 gives 25 itself.
         row("121 220", 24.999999999999996, C::NormalWeight, "90 - 121|198 - 267", 3900);
         row("45 200", 11.25, C::ReducedWeight, "74 - 100|163 - 220", 0);
         row("150 160", 58.59375, C::Obesity, "47 - 64|104 - 141", 7245);
-        row("70 0", std::nullopt, C::ReducedWeight, "00 - 00|00 - 00", 7245);
+        row("70 0", std::nullopt, C::Unclassified, "00 - 00|00 - 00", 0); // no BMI, no category
         // 154 lbs, 5 ft 9 in
         row("69.916 175.26", 22.762028300784181, C::NormalWeight, "57 - 76|126 - 167", 3240);
         row("0 152.4", 0., C::ReducedWeight, "43 - 58|95 - 128", 0); // 5 ft
@@ -135,6 +135,7 @@ private slots:
         row("25 100", 25., C::NormalWeight, "19 - 25|42 - 55", 3900);
         row("24.96 100", 24.96, C::NormalWeight, "19 - 25|42 - 55", 3900);
         row("25.000000000000004 100", 25.000000000000004, C::Overweight, "19 - 25|42 - 55", 3900);
+        row("29.999999999999996 100", 29.999999999999996, C::Overweight, "19 - 25|42 - 55", 5400);
         row("30.000000000000004 100", 30.000000000000004, C::Obesity, "19 - 25|42 - 55", 5400);
         row("36 100", 36., C::Obesity, "19 - 25|42 - 55", 7200);
     }
@@ -151,7 +152,7 @@ private slots:
                   + calc::RangeTextLbs(lower, upper, kLocales[0]).value()),
             "range");
         const Number shown = calc::ParseLocaleNumber(Write(bmi, "0.0"), kLocales[0]);
-        QTEST(shown ? calc::ScaleBarWidth(*shown) : calc::kScaleFullWidth, "barTwips");
+        QTEST(calc::ScaleBarWidth(shown), "barTwips");
     }
 
     // BMR, PAL, DIT and TEE as the boxes show them: each step reads the previous step's rounded text.

@@ -35,7 +35,7 @@ enum class BmiCategory
     NormalWeight,
     Overweight,
     Obesity,
-    Unclassified
+    Unclassified // no BMI
 };
 std::optional<double> BodyMassIndex(const BodyMeasurements &);
 BmiCategory ClassifyBmi(std::optional<double> bmi);
@@ -53,7 +53,7 @@ inline constexpr double kScaleOrigin = 12;
 inline constexpr double kScaleEnd = 36;
 inline constexpr double kScaleTwipsPerUnit = 300;
 inline constexpr float kScaleFullWidth = 7245; // twips
-float ScaleBarWidth(double shownBmi); // twips
+float ScaleBarWidth(std::optional<double> shownBmi); // twips; 0 without a BMI
 
 enum class AgeGroup
 {
