@@ -369,21 +369,6 @@ void SpaceWrapLabel::paintEvent(QPaintEvent *)
         WrapAtSpaces(text(), fontMetrics(), area.width()).join(QLatin1Char('\n')), foregroundRole());
 }
 
-void ValueBar::SetRange(double minimum, double maximum)
-{
-    m_minimum = minimum;
-    m_maximum = maximum;
-}
-
-void ValueBar::SetValue(double value)
-{
-    if (m_value == value)
-        return;
-    m_value = value;
-    QAccessibleValueChangeEvent event(this, value);
-    QAccessible::updateAccessibility(&event);
-}
-
 void DigitsOnly(int &keyAscii, QStringView)
 {
     if (keyAscii <= 26)
