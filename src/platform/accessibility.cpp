@@ -224,52 +224,26 @@ private:
     }
 };
 
-// An option that its group box names only once: as the group the focus enters, not again as the
-// option's label, which is what a screen reader would say on top of it.
-class AccessibleOption : public QAccessibleWidget
+// A group box of options reads as a section named by its title. Screen readers name the group of an
+// option from its label, which Qt makes the group box; a panel around it would be spoken again.
+class AccessibleOptionGroup : public QAccessibleWidget
 {
 public:
-    explicit AccessibleOption(QRadioButton *option)
-        : QAccessibleWidget(option, QAccessible::RadioButton)
+    explicit AccessibleOptionGroup(QGroupBox *group)
+        : QAccessibleWidget(group, QAccessible::Section)
     { }
     QString text(QAccessible::Text type) const override
     {
         if (type != QAccessible::Name || !widget()->accessibleName().isEmpty())
             return QAccessibleWidget::text(type);
-        return Option()->text().remove(QLatin1Char('&'));
+        return static_cast<const QGroupBox *>(widget())->title().trimmed();
     }
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.checkable = true;
-        state.checked = Option()->isChecked();
-        return state;
-    }
-    QList<std::pair<QAccessibleInterface *, QAccessible::Relation>> relations(
-        QAccessible::Relation match) const override
-    {
-        auto relations = QAccessibleWidget::relations(match);
-        relations.removeIf([this](const auto &relation) {
-            return relation.second == QAccessible::Label && relation.first->object() == widget()->parent();
-        });
-        return relations;
-    }
-    QStringList actionNames() const override
-    {
-        return (Option()->isEnabled() ? QStringList { toggleAction() } : QStringList())
-            + QAccessibleWidget::actionNames();
-    }
-    void doAction(const QString &action) override
-    {
-        if (action == toggleAction() || action == pressAction())
-            Option()->click();
-        else
-            QAccessibleWidget::doAction(action);
-    }
-
-private:
-    QRadioButton *Option() const { return static_cast<QRadioButton *>(widget()); }
 };
+
+bool HoldsOptions(const QWidget *group)
+{
+    return group->findChild<QRadioButton *>(QString(), Qt::FindDirectChildrenOnly) != nullptr;
+}
 
 // A label that reads with the title of the group it stands in, as in "Appropriate weight (kg): 57 - 76".
 class AccessibleTitledLabel : public QAccessibleWidget
@@ -316,9 +290,8 @@ QAccessibleInterface *Factory(const QString &className, QObject *object)
         return new FilteringContainer(widget, QAccessible::Dialog);
     if (auto *bar = qobject_cast<ValueBar *>(widget))
         return NewAccessibleValueBar(bar);
-    if (auto *option = qobject_cast<QRadioButton *>(widget);
-        option && className == QLatin1String("QRadioButton"))
-        return new AccessibleOption(option);
+    if (auto *group = qobject_cast<QGroupBox *>(widget); group && HoldsOptions(group))
+        return new AccessibleOptionGroup(group);
     if (auto *box = qobject_cast<QLineEdit *>(widget); box && className == QLatin1String("QLineEdit"))
         return new AccessibleLineEdit(box);
     if (auto *label = qobject_cast<QLabel *>(widget); label && widget->property(kNotice).toBool())
@@ -379,9 +352,15 @@ void Announcer::Announce(const QString &text)
 {
     if (!m_notice || text.isEmpty() || !QAccessible::isActive())
         return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Screen readers that take announcements say the text alone, without calling it a notification.
+    QAccessibleAnnouncementEvent announced(m_notice->window(), text);
+    QAccessible::updateAccessibility(&announced);
+#else
     m_notice->setText(text);
     QAccessibleEvent shown(m_notice, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+#endif
 }
 
 } // namespace platform
