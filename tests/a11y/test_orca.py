@@ -78,7 +78,10 @@ hear("typing 100 kg", step(text="100"), "BMI 327, obesity Total energy expenditu
      never=["Appropriate weight"])
 
 # The screen as a whole, read by flat review: the scale and the range say what they show.
-hear("reading the window", step("KP_Add", "KP_Add", quiet=3, timeout=40), "Appropriate weight (kg): 57 - 76",
+# Orca 48 sometimes takes the double press for two single ones, which say nothing here.
+for _ in range(3):
+    if window_read := step("KP_Add", "KP_Add", quiet=3, timeout=40): break
+hear("reading the window", window_read, "Appropriate weight (kg): 57 - 76",
      "Body mass index scale: 327, obesity", never=["percent", " 2 ", "Weak|Moderate\\b"])
 
 # No text query hangs or fails, whatever the boundary and the offset.
