@@ -10,6 +10,7 @@
 
 #include "about/form2.h"
 #include "calc/calc.h"
+#include "choices.h"
 #include "platform/accessibility.h"
 #include "platform/font.h"
 #include "ui_form1.h"
@@ -66,6 +67,12 @@ Form1::Form1(QWidget *parent, DesignStateOnly)
     // Set before the controls exist, so they all inherit the font the fixed layout is sized for.
     setFont(platform::DialogFont());
     ui->setupUi(this);
+    // The hidden lists hold the texts that the options record, with no entry selected.
+    for (const choices::Choice &choice : choices::kChoices)
+        (ui.get()->*choice.list)
+            ->addItem(QString::fromUtf8(choice.listItem ? choice.listItem : choice.recorded));
+    for (QComboBox *list : { ui->Combo1, ui->Combo2, ui->Combo3, ui->Combo4 })
+        list->setCurrentIndex(-1);
     ui->Label49->SetRange(calc::kScaleOrigin, calc::kScaleEnd);
     platform::DescribePositionsInGroups(this);
 
