@@ -29,10 +29,9 @@ struct Choice
 
 inline const WorkActivity kLowWork { "teachers, office workers, traveling salesman , housewives ",
     "Examples of low-intensity activities at work:" };
-inline const WorkActivity kModerateWork {
-    "vendors, domestic workers, students, transport workers, roofers,hunters, fisherman, some manufacturing jobs",
-    "Examples of moderate-intensity activities at work:"
-};
+inline const WorkActivity kModerateWork { "vendors, domestic workers, students, transport workers, "
+                                          "roofers,hunters, fisherman, some manufacturing jobs",
+    "Examples of moderate-intensity activities at work:" };
 inline const WorkActivity kHighWork { "workers, farmers, masons that all the work done by hand",
     "Examples of high-intensity activities at work:" };
 
@@ -54,8 +53,7 @@ inline const std::array<Choice, 11> kChoices { {
 
 // What the list holds, read as the arithmetic takes it: the recorded text compared whole and with
 // letter case, as the lookup of the activity level does; nothing for any other text.
-template <typename Value>
-std::optional<Value> Recorded(QComboBox *U::*list, const QString &text)
+template <typename Value> std::optional<Value> Recorded(QComboBox *U::*list, const QString &text)
 {
     for (const Choice &choice : kChoices) {
         if (choice.list == list && text == QLatin1String(choice.recorded))

@@ -11,25 +11,24 @@
 #include "about/form2.h"
 #include "calc/calc.h"
 #include "choices.h"
+#include "pixels.h"
 #include "platform/accessibility.h"
 #include "platform/font.h"
 #include "ui_form1.h"
 
 namespace {
 
-// The artwork comes pre-rendered at 1x and 2x, as the pixels of the image after a header of four
-// 32-bit words: width, height, QImage::Format and bytes per line. The 2x image keeps it sharp on scaled
-// screens.
+// The artwork comes pre-rendered at 1x and 2x; the 2x image keeps it sharp on scaled screens.
 QPixmap Artwork(const QString &name, qreal devicePixelRatio)
 {
     const bool doubled = devicePixelRatio > 1.0;
     const QResource resource(
         QStringLiteral(":/images/%1%2.pixels").arg(name, doubled ? QStringLiteral("@2x") : QString()));
-    std::uint32_t header[4] = {};
+    pixels::Header header {};
     if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression
         || resource.size() < qint64(sizeof header))
         return {};
-    std::memcpy(header, resource.data(), sizeof header);
+    std::memcpy(&header, resource.data(), sizeof header);
     const auto [width, height, format, bytesPerLine] = header;
     const QImage image(resource.data() + sizeof header, int(width), int(height), qsizetype(bytesPerLine),
         static_cast<QImage::Format>(format));

@@ -93,7 +93,7 @@ void Form1::Form_Load()
         StyleResultBox(box, looks::kEnergyStepBox);
     StyleResultBox(ui->Text9, looks::kTeeBox);
     SetCaption(ui->Label4, QString());
-    // Each of these three clears runs a start-up pass through its change handler.
+    // The clears of Text1, Text2 and Text7 each run a start-up pass through their change handlers.
     SetText(ui->Text1, QString());
     SetText(ui->Text2, QString());
     for (QLineEdit *box : { ui->Text3, ui->Text4, ui->Text5, ui->Text6 })
@@ -105,20 +105,20 @@ void Form1::Form_Load()
     for (QLineEdit *box : { ui->Text4, ui->Text5 })
         platform::SetForeColor(box, looks::kLimitText);
     for (QLineEdit *box : { ui->Text4, ui->Text5 })
-        platform::SetBold(box, true);
+        platform::SetBoldFont(box);
     for (QWidget *hidden : std::initializer_list<QWidget *> {
              ui->Text6, ui->Text7, ui->Text8, ui->Label14, ui->Label17, ui->Label19, ui->Label20 })
         SetVisible(hidden, false);
 }
 
+// The close is never refused.
 void Form1::closeEvent(QCloseEvent *event)
 {
-    bool cancel = false;
-    Form_Unload(cancel);
-    event->setAccepted(!cancel);
+    Form_Unload();
+    event->accept();
 }
 
-void Form1::Form_Unload(bool & /*cancel*/)
+void Form1::Form_Unload()
 {
     // Closing the main window ends the program: the About window goes with it.
     if (about)
@@ -202,7 +202,7 @@ void Form1::SwitchUnits(bool english)
 
 void Form1::Combo4_Click()
 {
-    const QString recorded = platform::ListText(ui->Combo4);
+    const QString recorded = ui->Combo4->currentText();
     for (const choices::Choice &choice : choices::kChoices) {
         if (choice.list != &Ui::Form1::Combo4 || recorded != QLatin1String(choice.recorded))
             continue;

@@ -133,10 +133,9 @@ void WriteBasalMetabolicRate(
 // handler.
 void WritePhysicalActivityLevel(const Ui::Form1 &ui, const calc::NumberSeparators &separators)
 {
-    const auto sex = choices::Recorded<calc::Sex>(&Ui::Form1::Combo2, platform::ListText(ui.Combo2));
-    const auto outside
-        = choices::Recorded<calc::Intensity>(&Ui::Form1::Combo3, platform::ListText(ui.Combo3));
-    const auto atWork = choices::Recorded<calc::Intensity>(&Ui::Form1::Combo4, platform::ListText(ui.Combo4));
+    const auto sex = choices::Recorded<calc::Sex>(&Ui::Form1::Combo2, ui.Combo2->currentText());
+    const auto outside = choices::Recorded<calc::Intensity>(&Ui::Form1::Combo3, ui.Combo3->currentText());
+    const auto atWork = choices::Recorded<calc::Intensity>(&Ui::Form1::Combo4, ui.Combo4->currentText());
     if (sex && outside && atWork)
         SetResult(ui.Text7,
             calc::PlainNumberText(calc::PhysicalActivityLevel(*sex, *outside, *atWork), separators));
