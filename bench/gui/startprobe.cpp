@@ -1,8 +1,10 @@
 // Start-up probe: opens the window, and on its first frame prints the time since launch and the
-// peak resident memory, then exits. Built three times: with Form1 (somatra_startprobe), with an
-// empty main window of the same client size (bare_startprobe), and with that window holding one
-// caption and one filled text box in the default font (captioned_startprobe): the least any window
-// that shows text pays, fontconfig and font loading included.
+// peak resident memory, then exits. Built four times: with Form1 (somatra_startprobe); with Somatra's
+// form as uic builds it on a plain main window in the same font, without handlers or start-up
+// passes (form_startprobe): the floor for any window with this form; with an empty main window of
+// the same client size (bare_startprobe); and with that window holding one caption and one filled
+// text box in the default font (captioned_startprobe): the least any window that shows text pays,
+// fontconfig and font loading included.
 //
 // Time origin: startlaunch stamps CLOCK_MONOTONIC just before posix_spawn and passes it in
 // SOMATRA_LAUNCH_NS, so exec, dynamic linking and static initialisers are included. Without it only
@@ -29,6 +31,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #endif
+#elif defined(FORM_FLOOR)
+#include <QLayout>
+#include <QMainWindow>
+
+#include "platform/font.h"
+#include "ui_form1.h"
 #else
 #include "mainwindow/form1.h"
 #endif
@@ -111,6 +119,12 @@ int main(int argc, char **argv)
     (new QLabel(QStringLiteral("Height:"), central))->setGeometry(48, 76, 41, 17);
     (new QLineEdit(QStringLiteral("175"), central))->setGeometry(88, 72, 49, 25);
 #endif
+#elif defined(FORM_FLOOR)
+    QMainWindow window;
+    window.setFont(platform::DialogFont());
+    Ui::Form1 form;
+    form.setupUi(&window);
+    window.layout()->setSizeConstraint(QLayout::SetFixedSize);
 #else
     Form1 window;
 #endif

@@ -98,6 +98,24 @@ void SetBoldFont(QWidget *control, std::optional<int> pointSize, QFont::StyleStr
         control->setFont(font);
 }
 
+namespace {
+
+class FontChangeSink : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::FontChange; }
+};
+
+} // namespace
+
+void KeepFontsUnlaidOut(QWidget *control)
+{
+    control->installEventFilter(new FontChangeSink(control));
+}
+
 bool SetWidthTwips(QWidget *control, std::optional<double> twips)
 {
     // Beyond the largest widget size the pixel count would overflow: refused like a negative width.

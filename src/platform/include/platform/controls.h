@@ -34,6 +34,10 @@ void SetBackColor(QWidget *control, const QColor &colour);
 void SetBoldFont(QWidget *control, std::optional<int> pointSize = std::nullopt,
     QFont::StyleStrategy strategy = QFont::PreferDefault);
 
+// A control that never shows takes the fonts it is given without laying its text out in them, which
+// would load a font engine for nothing.
+void KeepFontsUnlaidOut(QWidget *control);
+
 // Width in twips; a negative, non-finite or overflowing width is refused and nothing changes.
 bool SetWidthTwips(QWidget *control, std::optional<double> twips);
 
