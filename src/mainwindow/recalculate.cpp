@@ -8,6 +8,7 @@
 #include "looks.h"
 #include "mainwindow/form1.h"
 #include "platform/controls.h"
+#include "platform/desktop.h"
 #include "platform/locale.h"
 #include "ui_form1.h"
 
@@ -89,10 +90,13 @@ void Form1::Recalculate()
     const looks::CategoryLook *shown = looks::LookOf(calc::ClassifyBmi(bmi));
     if (shown) {
         SetResult(ui->Label4, shown->message);
-        platform::SetForeColor(ui->Label4, shown->messageColour);
-        platform::SetBackColor(ui->Label49, shown->bars[0]);
-        platform::SetBackColor(ui->Label50, shown->bars[1]);
-        platform::SetBackColor(ui->Label51, shown->bars[2]);
+        // Off the design palette the colours move just enough in lightness to stay readable.
+        platform::SetForeColor(
+            ui->Label4, platform::Legible(ui->Label4, shown->messageColour, platform::kTextContrast));
+        const std::array<QColor, 3> bars = platform::LegibleShades(ui->Label49, shown->bars);
+        platform::SetBackColor(ui->Label49, bars[0]);
+        platform::SetBackColor(ui->Label50, bars[1]);
+        platform::SetBackColor(ui->Label51, bars[2]);
     } else {
         SetResult(ui->Label4, std::string_view());
     }
