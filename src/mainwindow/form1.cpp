@@ -68,6 +68,7 @@ Form1::Form1(QWidget *parent, DesignStateOnly)
     setFont(platform::DialogFont());
     ui->setupUi(this);
     ui->Label49->SetRange(calc::kScaleOrigin, calc::kScaleEnd);
+    platform::DescribePositionsInGroups(this);
 
     setWindowIcon(WindowIcon());
     const qreal ratio = devicePixelRatioF();

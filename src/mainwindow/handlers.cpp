@@ -1,13 +1,16 @@
 // Start-up and the handlers of the main window's input events.
 #include <array>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QTimer>
 
 #include "about/form2.h"
 #include "looks.h"
 #include "mainwindow/form1.h"
+#include "platform/accessibility.h"
 #include "platform/controls.h"
 #include "ui_form1.h"
 
@@ -105,6 +108,11 @@ void Form1::ConnectHandlers()
     platform::InstallKeyPressHook(ui->Text11, &platform::DigitsAndOnePoint);
     connect(ui->Ab, &QAction::triggered, this, &Form1::Ab_Click);
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, &Form1::F10_Press);
+
+    announcer = std::make_unique<platform::Announcer>(centralWidget());
+    announceTimer = new QTimer(this);
+    announceTimer->setSingleShot(true);
+    connect(announceTimer, &QTimer::timeout, this, &Form1::AnnounceResults);
 }
 
 void Form1::Form_Load()
@@ -160,11 +168,20 @@ void Form1::Form_Unload(bool & /*cancel*/)
 
 void Form1::Ab_Click()
 {
+    // However the window closes, the focus goes back to the control the person left for it.
+    if (QWidget *left = QApplication::focusWidget(); left && left->window() == this && left != menuBar())
+        leftForAbout = left;
     // A closed window waits for its deferred deletion; it must not come back in that moment.
     if (about && !about->isVisible())
         about = nullptr;
-    if (!about)
+    if (!about) {
         about = new Form2;
+        connect(about, &QDialog::finished, this, [this] {
+            activateWindow();
+            if (leftForAbout)
+                leftForAbout->setFocus(Qt::OtherFocusReason);
+        });
+    }
     about->show();
     about->raise();
     about->activateWindow();
@@ -173,6 +190,8 @@ void Form1::Ab_Click()
 void Form1::F10_Press()
 {
     platform::EnterMenuBar(menuBar());
+    // Screen readers name the item only; the person also needs to hear where the keyboard went.
+    announcer->Announce(QStringLiteral("Menu bar"));
 }
 
 void Form1::OptionClick(int index)
@@ -208,6 +227,8 @@ void Form1::SwitchUnits(bool english)
     // Screen readers name each box with the unit that its caption shows.
     ui->Text2->setAccessibleName(QStringLiteral("Height (%1)").arg(ui->Label2->text()));
     ui->Text1->setAccessibleName(QStringLiteral("Weight (%1)").arg(ui->Label1->text()));
+    ui->Text2->setAccessibleDescription(
+        english ? QStringLiteral("Whole feet, with the inches in the next box") : QString());
     SetVisible(ui->Text11, english);
     SetVisible(ui->Label24, english);
     SetText(ui->Text2, QString());
@@ -216,6 +237,9 @@ void Form1::SwitchUnits(bool english)
     if (!english)
         SetText(ui->Text11, QString());
     ui->Text2->setFocus();
+    pendingNotice = english ? QStringLiteral("English units, height and weight cleared")
+                            : QStringLiteral("Metric units, height and weight cleared");
+    ScheduleAnnouncement();
 }
 
 void Form1::Combo4_Click()

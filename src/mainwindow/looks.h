@@ -15,10 +15,11 @@ enum class Picture
 };
 
 // What each category shows: the message and its colour, the bar colours from bottom to top
-// (Label49, Label50, Label51) and the picture beside the message.
+// (Label49, Label50, Label51) and the picture beside the message; and how screen readers say it.
 struct CategoryLook
 {
     calc::BmiCategory category;
+    const char *spoken;
     const char *message;
     QColor messageColour;
     std::array<QColor, 3> bars;
@@ -31,14 +32,15 @@ inline const QColor kPaleRed(255, 128, 128);
 
 // The messages are the program's own texts, "rang" included.
 inline const std::array<CategoryLook, 4> kCategoryLooks { {
-    { calc::BmiCategory::ReducedWeight, "BMI is lower than 18.5 kg/m2 (protein-energy malnutrition)", kRed,
-        { kDarkRed, kRed, kPaleRed }, Picture::Warning },
-    { calc::BmiCategory::NormalWeight, "BMI is in the rang from 18.5 to 25 kg/m2 (normal weight)",
-        QColor(0, 192, 0), { QColor(0, 128, 0), QColor(0, 255, 0), QColor(128, 255, 128) },
-        Picture::Approval },
-    { calc::BmiCategory::Overweight, "BMI is in the rang from 25 to 30 kg/m2 (overweight)", kRed,
-        { kDarkRed, kRed, kPaleRed }, Picture::Warning },
-    { calc::BmiCategory::Obesity, "BMI is greater than 30 kg/m2 (obesity)", kDarkRed,
+    { calc::BmiCategory::ReducedWeight, "reduced weight",
+        "BMI is lower than 18.5 kg/m2 (protein-energy malnutrition)", kRed, { kDarkRed, kRed, kPaleRed },
+        Picture::Warning },
+    { calc::BmiCategory::NormalWeight, "normal weight",
+        "BMI is in the rang from 18.5 to 25 kg/m2 (normal weight)", QColor(0, 192, 0),
+        { QColor(0, 128, 0), QColor(0, 255, 0), QColor(128, 255, 128) }, Picture::Approval },
+    { calc::BmiCategory::Overweight, "overweight", "BMI is in the rang from 25 to 30 kg/m2 (overweight)",
+        kRed, { kDarkRed, kRed, kPaleRed }, Picture::Warning },
+    { calc::BmiCategory::Obesity, "obesity", "BMI is greater than 30 kg/m2 (obesity)", kDarkRed,
         { kDarkRed, kRed, kPaleRed }, Picture::Warning },
 } };
 

@@ -157,6 +157,8 @@ void Form1::Recalculate()
     const float width = calc::ScaleBarWidth(shownBmi);
     for (QLabel *bar : std::initializer_list<QLabel *> { ui->Label49, ui->Label50, ui->Label51 })
         platform::SetWidthTwips(bar, width);
-    // The bars read as one value: the BMI they draw, or the start of the scale when there is none.
-    ui->Label49->SetValue(shownBmi.value_or(calc::kScaleOrigin));
+    // The bars read as one value: the BMI they draw with its category.
+    ui->Label49->SetReading(shownBmi,
+        shown ? QStringLiteral("%1, %2").arg(ui->Text3->text(), QLatin1String(shown->spoken)) : QString());
+    ScheduleAnnouncement();
 }

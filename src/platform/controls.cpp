@@ -385,21 +385,6 @@ void Line::paintEvent(QPaintEvent *)
     painter.fillRect(area, palette().color(QPalette::WindowText));
 }
 
-void ValueBar::SetRange(double minimum, double maximum)
-{
-    m_minimum = minimum;
-    m_maximum = maximum;
-}
-
-void ValueBar::SetValue(double value)
-{
-    if (m_value == value)
-        return;
-    m_value = value;
-    QAccessibleValueChangeEvent event(this, value);
-    QAccessible::updateAccessibility(&event);
-}
-
 void DigitsOnly(int &keyAscii, QStringView)
 {
     if (keyAscii <= 26)

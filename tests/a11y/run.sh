@@ -1,36 +1,50 @@
 #!/bin/sh
-# Runs Somatra on a private desktop (D-Bus session bus, Xvfb, AT-SPI registry, openbox) and checks
-# with test_atspi.py what a screen reader reaches. Usage: run.sh SOMATRA_BINARY [-v]
-# Exits 77 (skipped) when that desktop cannot start, unless CI is set: then it fails.
+# Runs Somatra on a private desktop (D-Bus session bus, Xvfb, openbox, AT-SPI registry) with the Orca
+# screen reader speaking to a silent sound device, and checks with test_orca.py what Orca says.
+# Usage: run.sh SOMATRA_BINARY. Exits 77 (skipped) when that desktop cannot start, unless CI is set:
+# then it fails.
 set -u
-app=${1:?usage: run.sh SOMATRA_BINARY [-v]} && shift
+app=${1:?usage: run.sh SOMATRA_BINARY} && shift
 tmp=$(mktemp -d) pids=""
 
-skip() { echo "test_atspi: cannot start the desktop: $*" >&2; [ -n "${CI:-}" ] && exit 1; exit 77; }
+skip() { echo "test_orca: cannot start the desktop: $*" >&2; [ -n "${CI:-}" ] && exit 1; exit 77; }
 # poll COUNT COMMAND...: runs COMMAND every 0.1 s until it succeeds, at most COUNT times.
 poll() {
     n=$1 && shift
     until "$@" >/dev/null 2>&1; do n=$((n - 1)) && [ $n -gt 0 ] && sleep 0.1 || return 1; done
 }
 started() { pids="$1 $pids"; }
-# Stops what this script started, newest first, with what D-Bus started under it, by process id.
+# Stops what this script started, newest first, with what D-Bus started under it (the AT-SPI bus,
+# speech-dispatcher), by process id.
 cleanup() {
     for pid in $pids; do kill $(pgrep -P "$pid") "$pid" 2>/dev/null; done
+    for pid in $(pgrep -f "speech-dispatcher|sd_espeak|at-spi"); do
+        grep -qz "^XDG_RUNTIME_DIR=$tmp/run$" "/proc/$pid/environ" 2>/dev/null && kill "$pid"
+    done
     for pid in $pids; do poll 20 eval "! kill -0 $pid" || kill -9 "$pid" 2>/dev/null; done
     wait; rm -rf "$tmp"
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
 
-for tool in dbus-daemon dbus-send Xvfb xdotool openbox setxkbmap pgrep timeout \
+for tool in dbus-daemon dbus-send Xvfb xdotool openbox setxkbmap pgrep timeout orca speech-dispatcher \
     /usr/libexec/at-spi-bus-launcher /usr/libexec/at-spi2-registryd; do
     command -v "$tool" >/dev/null || skip "$tool is missing"
 done
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is missing"
 
+# A home of its own: Orca's settings, and speech-dispatcher on a silent ALSA device (it would wait
+# for a sound server otherwise).
+export HOME="$tmp/home" XDG_RUNTIME_DIR="$tmp/run" XDG_CONFIG_HOME="$tmp/home/.config" LC_ALL=C.UTF-8
+mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+{ cat /etc/speech-dispatcher/speechd.conf && printf '%s\n' 'AudioOutputMethod "alsa"' \
+    'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"' 'DefaultModule espeak-ng'; } \
+    >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
+echo 'pcm.!default { type null }' >"$HOME/.asoundrc"
+
 dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$tmp/bus" 2>/dev/null & started $!
 poll 100 test -s "$tmp/bus" || skip "no D-Bus session bus"
-read -r DBUS_SESSION_BUS_ADDRESS <"$tmp/bus" && export DBUS_SESSION_BUS_ADDRESS XDG_RUNTIME_DIR="$tmp"
+read -r DBUS_SESSION_BUS_ADDRESS <"$tmp/bus" && export DBUS_SESSION_BUS_ADDRESS
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/xvfb.log" & started $!
 poll 100 test -s "$tmp/display" || skip "Xvfb did not start: $(tail -n 3 "$tmp/xvfb.log")"
 read -r display <"$tmp/display" && export DISPLAY=":$display"
@@ -43,8 +57,20 @@ poll 100 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org
     || skip "the AT-SPI bus did not start"
 /usr/libexec/at-spi2-registryd >/dev/null 2>&1 & started $!
 
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 "$app" & started $!
+# Orca writes what it speaks to its debug log, which it flushes only when line-buffered.
+export ORCA_LOG="$tmp/orca.log"
+/usr/bin/python3 - "$(command -v orca)" "$ORCA_LOG" >"$tmp/orca.out" 2>&1 <<'PY' & started $!
+import builtins, runpy, sys
+orca, log = sys.argv[1:]
+plain = builtins.open
+builtins.open = lambda f, mode="r", *a, **k: plain(f, mode, 1) if f == log else plain(f, mode, *a, **k)
+sys.argv = [orca, "--debug-file=" + log]
+runpy.run_path(orca, run_name="__main__")
+PY
+poll 300 grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$ORCA_LOG" || skip "Orca did not start: $(tail -n 3 "$tmp/orca.out")"
+
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb "$app" & started $!
 # Ends before CTest's own timeout would kill this script without its cleanup; waited for in the
 # background so that a signal to this script stops everything at once.
-SOMATRA_PID=$! timeout 45 /usr/bin/python3 "$(dirname "$0")/test_atspi.py" "$@" & started $!
+SOMATRA_PID=$! timeout 170 /usr/bin/python3 "$(dirname "$0")/test_orca.py" "$@" & started $!
 wait $!

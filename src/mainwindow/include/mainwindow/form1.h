@@ -20,9 +20,15 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 
 class Form2;
 class QCloseEvent;
+class QTimer;
+
+namespace platform {
+class Announcer;
+}
 
 namespace Ui {
 class Form1;
@@ -72,6 +78,17 @@ private:
     void Text7_Change();
     void Text11_Change();
 
-    // The one About window while it exists.
+    // Screen readers hear what changed in the results once the person pauses.
+    void ScheduleAnnouncement();
+    void AnnounceResults();
+    QStringList SpokenResults() const;
+
+    // The one About window while it exists, and the control the person left for it.
     QPointer<Form2> about;
+    QPointer<QWidget> leftForAbout;
+
+    std::unique_ptr<platform::Announcer> announcer;
+    QTimer *announceTimer = nullptr;
+    QStringList spoken; // the results as last announced
+    QString pendingNotice; // said before the results, once
 };

@@ -1,6 +1,10 @@
 #pragma once
-// What screen readers get beyond Qt's defaults: controls they skip, bars that read as a number, and
-// notices when a shown text changes.
+// What screen readers get beyond Qt's defaults: controls they skip, text boxes read whole, bars that
+// read as words, spoken notices, and notices when a shown text changes.
+#include <QPointer>
+#include <QString>
+
+class QLabel;
 class QWidget;
 
 namespace platform {
@@ -9,10 +13,29 @@ namespace platform {
 // decoration, parts of a caption that another control reads in full, holders of state that never show.
 inline constexpr char AccessibleIgnored[] = "accessibleIgnored";
 
+// A label with this property set to true reads with the title of the group box it stands in.
+inline constexpr char ReadWithGroupTitle[] = "readWithGroupTitle";
+
 // Installs the accessibility factory; call before the first window is built. Safe to call again.
 void InstallAccessibility();
 
 // A label or group box whose name is its shown text tells screen readers that the text changed.
 void NotifyNameChanged(QWidget *control);
+
+// Adds "1 of 3" and so on to the description of each option in a group box, as screen readers
+// that cannot see the group would not say it.
+void DescribePositionsInGroups(QWidget *root);
+
+// Speaks a short text through the screen reader while the focus stays where it is: a notification
+// in a status bar that never shows, so nothing on screen changes.
+class Announcer
+{
+public:
+    explicit Announcer(QWidget *window);
+    void Announce(const QString &text);
+
+private:
+    QPointer<QLabel> m_notice;
+};
 
 } // namespace platform

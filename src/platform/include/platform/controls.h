@@ -95,22 +95,4 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-// A bar whose width draws a number on a scale; screen readers read it as that number.
-class ValueBar : public QLabel
-{
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-    void SetRange(double minimum, double maximum);
-    void SetValue(double value); // tells screen readers when it changes
-    double Minimum() const { return m_minimum; }
-    double Maximum() const { return m_maximum; }
-    double Value() const { return m_value; }
-
-private:
-    double m_minimum = 0;
-    double m_maximum = 0;
-    double m_value = 0;
-};
-
 } // namespace platform

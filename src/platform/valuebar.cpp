@@ -1,0 +1,74 @@
+#include "platform/valuebar.h"
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
+#include <QVariant>
+
+namespace platform {
+
+void ValueBar::SetRange(double minimum, double maximum)
+{
+    m_minimum = minimum;
+    m_maximum = maximum;
+}
+
+void ValueBar::SetReading(std::optional<double> value, const QString &words)
+{
+    if (m_value == value && m_words == words)
+        return;
+    m_value = value;
+    m_words = words;
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleValueChangeEvent changed(this, value.value_or(m_minimum));
+    QAccessible::updateAccessibility(&changed);
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+}
+
+QString ValueBar::SpokenReading() const
+{
+    return m_value ? m_words : QStringLiteral("no value");
+}
+
+namespace {
+
+// A static text named with its reading; the value interface is there for tools that read numbers.
+class AccessibleValueBar : public QAccessibleWidget, public QAccessibleValueInterface
+{
+public:
+    explicit AccessibleValueBar(ValueBar *bar)
+        : QAccessibleWidget(bar, QAccessible::StaticText)
+    { }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text type) const override
+    {
+        if (type != QAccessible::Name)
+            return QAccessibleWidget::text(type);
+        return QStringLiteral("%1: %2").arg(Bar()->accessibleName(), Bar()->SpokenReading());
+    }
+    QVariant currentValue() const override { return Bar()->Value().value_or(Bar()->Minimum()); }
+    void setCurrentValue(const QVariant &) override { }
+    QVariant maximumValue() const override { return Bar()->Maximum(); }
+    QVariant minimumValue() const override { return Bar()->Minimum(); }
+    QVariant minimumStepSize() const override { return 0.0; }
+
+private:
+    const ValueBar *Bar() const { return static_cast<const ValueBar *>(widget()); }
+};
+
+} // namespace
+
+QAccessibleInterface *NewAccessibleValueBar(ValueBar *bar)
+{
+    return new AccessibleValueBar(bar);
+}
+
+} // namespace platform
