@@ -94,8 +94,10 @@ public:
         const QColor background = option->palette.color(QPalette::Window);
         const bool focus = option->state & State_HasFocus;
         const bool keyboardFocus = focus && option->state & State_KeyboardFocusChange;
-        const QColor focusMark
-            = LegibleOn(background, option->palette.color(QPalette::Highlight), kGraphicContrast);
+        // Frames stand 3:1 from the background, and a focus mark 3:1 from the frame it replaces.
+        const QColor frame = LegibleOn(background, background.darker(150), kGraphicContrast);
+        const QColor focusMark = LegibleOn(background, option->palette.color(QPalette::Highlight),
+            kGraphicContrast * kGraphicContrast * kMargin);
         const QRectF rect = QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5);
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing, true);
@@ -114,10 +116,10 @@ public:
         }
         case PE_FrameLineEdit:
         case PE_PanelButtonCommand:
-            // A focused box or button gets a ring that stands out from its frame without the focus; a
-            // text box shows it whether the keyboard or the mouse put the focus there.
-            if (keyboardFocus || (focus && element == PE_FrameLineEdit))
-                painter->drawRoundedRect(rect, 2, 2);
+            // A text box shows its focus whether the keyboard or the mouse put it there.
+            if (!keyboardFocus && !(focus && element == PE_FrameLineEdit))
+                painter->setPen(frame);
+            painter->drawRoundedRect(rect, 2, 2);
             break;
         case PE_FrameFocusRect:
             if (option->state & State_KeyboardFocusChange)
