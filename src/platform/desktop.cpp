@@ -8,12 +8,10 @@
 #include <QLayout>
 #include <QMainWindow>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QStyleOption>
 
 #include "platform/controls.h"
@@ -210,11 +208,16 @@ void ScrollWhenLargerThanScreen(QMainWindow *window)
     const QSize available = window->screen()->availableGeometry().size();
     if (needed.width() <= available.width() && needed.height() <= available.height())
         return;
+    // The scroll area takes no focus of its own, so the tab chain and the first focus stay the design's.
+    QWidget *focus = window->focusWidget();
     auto *area = new QScrollArea;
     area->setObjectName(QStringLiteral("Scroller"));
     area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus);
     area->setWidget(window->takeCentralWidget());
     window->setCentralWidget(area);
+    if (focus)
+        focus->setFocus();
     if (window->testAttribute(Qt::WA_SetStyle))
         SetStyleOnTree(area, window->style());
     // The window no longer holds its content's size: it takes what the screen has, and at most what

@@ -71,7 +71,8 @@ private slots:
 
     // State: the main window after a weight at 175 cm, or the About window. Expected: captions fit and
     // read, option indicators, lines and stripes stand out, lines and stripes in their own colours;
-    // the main window lies within the screen and scrolls only where its design size does not fit.
+    // the main window lies within the screen, scrolls only where its design size does not fit, and
+    // the Tab key brings the TEE into view.
     void looks_data()
     {
         QTest::addColumn<QString>("weight");
@@ -161,6 +162,10 @@ private slots:
         qInfo() << "window" << form.size() << "on" << available;
         QVERIFY(form.width() <= available.width() && form.height() <= available.height());
         QCOMPARE(form.findChild<QScrollArea *>() != nullptr, design.boundedTo(available) != design);
+        // The Tab key scrolls to the TEE: Text2, Text1, Text3, then Text9.
+        for (int i = 0; i < 3 && window == &form; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(window != &form || !form.findChild<QWidget *>("Text9")->visibleRegion().isEmpty());
     }
 
     // State: the Tab key pressed from control to control. Expected: each control's focus mark stands
