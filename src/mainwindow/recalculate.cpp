@@ -158,7 +158,6 @@ void Form1::Recalculate()
     for (QLabel *bar : std::initializer_list<QLabel *> { ui->Label49, ui->Label50, ui->Label51 })
         platform::SetWidthTwips(bar, width);
     // The bars read as one value: the BMI they draw with its category.
-    ui->Label49->SetReading(shownBmi,
-        shown ? QStringLiteral("%1, %2").arg(ui->Text3->text(), QLatin1String(shown->spoken)) : QString());
+    ui->Label49->SetReading(shownBmi, ui->Text3->text(), shown ? shown->spoken : nullptr);
     ScheduleAnnouncement();
 }

@@ -23,11 +23,19 @@ void Form1::ScheduleAnnouncement()
         spoken = SpokenResults();
         return;
     }
-    announceTimer->start(kPauseMs);
+    // The timer runs from the first change; when it ends, it waits again for whatever part of the
+    // pause the later changes took. Restarting it on every pass would cost more than the pass.
+    lastChange.start();
+    if (!announceTimer->isActive())
+        announceTimer->start(kPauseMs);
 }
 
 void Form1::AnnounceResults()
 {
+    if (const qint64 quiet = lastChange.elapsed(); quiet < kPauseMs) {
+        announceTimer->start(int(kPauseMs - quiet));
+        return;
+    }
     const QStringList now = SpokenResults();
     QStringList said;
     if (!pendingNotice.isEmpty())

@@ -13,12 +13,13 @@ void ValueBar::SetRange(double minimum, double maximum)
     m_maximum = maximum;
 }
 
-void ValueBar::SetReading(std::optional<double> value, const QString &words)
+void ValueBar::SetReading(std::optional<double> value, const QString &shown, const char *meaning)
 {
-    if (m_value == value && m_words == words)
+    if (m_value == value && m_meaning == meaning && m_shown == shown)
         return;
     m_value = value;
-    m_words = words;
+    m_shown = shown;
+    m_meaning = meaning;
     if (!QAccessible::isActive())
         return;
     QAccessibleValueChangeEvent changed(this, value.value_or(m_minimum));
@@ -29,7 +30,9 @@ void ValueBar::SetReading(std::optional<double> value, const QString &words)
 
 QString ValueBar::SpokenReading() const
 {
-    return m_value ? m_words : QStringLiteral("no value");
+    if (!m_value)
+        return QStringLiteral("no value");
+    return m_meaning ? QStringLiteral("%1, %2").arg(m_shown, QLatin1String(m_meaning)) : m_shown;
 }
 
 namespace {

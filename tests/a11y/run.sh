@@ -67,7 +67,7 @@ builtins.open = lambda f, mode="r", *a, **k: plain(f, mode, 1) if f == log else 
 sys.argv = [orca, "--debug-file=" + log]
 runpy.run_path(orca, run_name="__main__")
 PY
-poll 300 grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$ORCA_LOG" || skip "Orca did not start: $(tail -n 3 "$tmp/orca.out")"
+poll 600 grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$ORCA_LOG" || skip "Orca did not start: $(tail -n 3 "$tmp/orca.out")"
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb "$app" & started $!
 # Ends before CTest's own timeout would kill this script without its cleanup; waited for in the

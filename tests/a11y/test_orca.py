@@ -7,7 +7,8 @@ import pyatspi
 failures = []
 
 
-def run(*command): return subprocess.run(command, check=True, capture_output=True, text=True).stdout.strip()
+def run(*command, check=True):
+    return subprocess.run(command, check=check, capture_output=True, text=True).stdout.strip()
 
 
 def spoken():
@@ -47,11 +48,14 @@ def hear(what, heard, *wanted, never=()):
 
 pid = int(os.environ["SOMATRA_PID"])
 for _ in range(100):
-    if window := run("xdotool", "search", "--onlyvisible", "--pid", str(pid), "--name", "^Somatra$"): break
+    if window := run("xdotool", "search", "--onlyvisible", "--pid", str(pid), "--name", "^Somatra$", check=False):
+        break
     time.sleep(0.2)
 run("xdotool", "windowactivate", "--sync", window.split()[0])
 step(quiet=2.5)
-app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.get_process_id() == pid)
+for _ in range(100):
+    if app := next((a for a in pyatspi.Registry.getDesktop(0) if a and a.get_process_id() == pid), None): break
+    time.sleep(0.2)
 
 RESULT = r"BMI \d|Total energy"  # what an announcement of results says
 # Metric: results are announced once the person pauses, only what changed, never without a change.
@@ -74,7 +78,10 @@ hear("typing 100 kg", step(text="100"), "BMI 327, obesity Total energy expenditu
      never=["Appropriate weight"])
 
 # The screen as a whole, read by flat review: the scale and the range say what they show.
-hear("reading the window", step("KP_Add", "KP_Add", quiet=3, timeout=40), "Appropriate weight (kg): 57 - 76",
+# Orca 48 sometimes takes the double press for two single ones, which say nothing here.
+for _ in range(3):
+    if window_read := step("KP_Add", "KP_Add", quiet=3, timeout=40): break
+hear("reading the window", window_read, "Appropriate weight (kg): 57 - 76",
      "Body mass index scale: 327, obesity", never=["percent", " 2 ", "Weak|Moderate\\b"])
 
 # No text query hangs or fails, whatever the boundary and the offset.

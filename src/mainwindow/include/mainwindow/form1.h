@@ -18,6 +18,7 @@
 // Decoration      separators Line1, Line2, Line5. Menu item Ab "About".
 #include <memory>
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
@@ -89,6 +90,7 @@ private:
 
     std::unique_ptr<platform::Announcer> announcer;
     QTimer *announceTimer = nullptr;
+    QElapsedTimer lastChange;
     QStringList spoken; // the results as last announced
     QString pendingNotice; // said before the results, once
 };

@@ -17,8 +17,9 @@ class ValueBar : public QLabel
 public:
     using QLabel::QLabel;
     void SetRange(double minimum, double maximum);
-    // The number the bar draws, or none, and how to say it; tells screen readers when it changes.
-    void SetReading(std::optional<double> value, const QString &words);
+    // The number the bar draws, or none, with the text that shows it and a word for what it means;
+    // tells screen readers when it changes.
+    void SetReading(std::optional<double> value, const QString &shown, const char *meaning);
     double Minimum() const { return m_minimum; }
     double Maximum() const { return m_maximum; }
     std::optional<double> Value() const { return m_value; }
@@ -28,7 +29,8 @@ private:
     double m_minimum = 0;
     double m_maximum = 0;
     std::optional<double> m_value;
-    QString m_words;
+    QString m_shown;
+    const char *m_meaning = nullptr;
 };
 
 QAccessibleInterface *NewAccessibleValueBar(ValueBar *bar);
