@@ -34,9 +34,13 @@ struct Shot
     double most(const QRect &rect, const std::function<QRgb(int, int)> &behind) const
     {
         double most = 1;
+        QRgb pair[2] = {}; // the last pair measured: runs of equal pixels are measured once
         for (int y = rect.top(); y <= rect.bottom(); ++y)
-            for (int x = rect.left(); x <= rect.right(); ++x)
-                most = std::max(most, platform::ContrastRatio(image.pixel(x, y), behind(x, y)));
+            for (int x = rect.left(); x <= rect.right(); ++x) {
+                const QRgb pixel = image.pixel(x, y), other = behind(x, y);
+                if (std::exchange(pair[0], pixel) != pixel || std::exchange(pair[1], other) != other)
+                    most = std::max(most, platform::ContrastRatio(pixel, other));
+            }
         return most;
     }
     QRgb commonest(const QRect &rect) const
