@@ -11,7 +11,8 @@
 
 namespace {
 
-constexpr std::string_view kPatterns[] = { "0.0", "0,0", "0" };
+constexpr calc::Pattern kPatterns[]
+    = { calc::Pattern::OneDecimal, calc::Pattern::WholeGrouped, calc::Pattern::Whole };
 
 void CheckRoundTrip(const std::string &text, const calc::NumberSeparators &separators,
     std::optional<double> rewritten, const std::string &again)
@@ -32,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (size == 0)
         return 0;
     const auto &separators = fuzz::kSeparators[data[0] % fuzz::kSeparators.size()];
-    const std::string_view pattern = kPatterns[(data[0] >> 2) % 3];
+    const calc::Pattern pattern = kPatterns[(data[0] >> 2) % 3];
     double value = 0;
     if (size == 9) {
         std::memcpy(&value, data + 1, sizeof value);

@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include "pixels.h"
+
 int main(int argc, char *argv[])
 {
     // A build has no display to talk to.
@@ -45,10 +47,10 @@ int main(int argc, char *argv[])
             ? QImage::fromData(png, "PNG")
             : QImage();
         QFile file(out);
-        const std::uint32_t header[4] = { std::uint32_t(decoded.width()), std::uint32_t(decoded.height()),
+        const pixels::Header header { std::uint32_t(decoded.width()), std::uint32_t(decoded.height()),
             std::uint32_t(decoded.format()), std::uint32_t(decoded.bytesPerLine()) };
         written = !decoded.isNull() && file.open(QIODevice::WriteOnly)
-            && file.write(reinterpret_cast<const char *>(header), sizeof header) == sizeof header
+            && file.write(reinterpret_cast<const char *>(&header), sizeof header) == sizeof header
             && file.write(reinterpret_cast<const char *>(decoded.constBits()), decoded.sizeInBytes())
                 == decoded.sizeInBytes();
     } else {

@@ -22,20 +22,20 @@ private:
 void BenchCalc::formatWithPattern_data()
 {
     QTest::addColumn<double>("value");
-    QTest::addColumn<QByteArray>("pattern");
-    QTest::newRow("BMI 0.0") << 22.857142857142858 << QByteArray("0.0");
-    QTest::newRow("TEE 0,0") << 2932.5 << QByteArray("0,0");
-    QTest::newRow("BMR 0") << 1776.77 << QByteArray("0");
+    QTest::addColumn<int>("pattern");
+    QTest::newRow("BMI 0.0") << 22.857142857142858 << int(calc::Pattern::OneDecimal);
+    QTest::newRow("TEE 0,0") << 2932.5 << int(calc::Pattern::WholeGrouped);
+    QTest::newRow("BMR 0") << 1776.77 << int(calc::Pattern::Whole);
 }
 
 void BenchCalc::formatWithPattern()
 {
     QFETCH(double, value);
-    QFETCH(QByteArray, pattern);
-    const std::string_view view(pattern.constData(), std::size_t(pattern.size()));
+    QFETCH(int, pattern);
+    const auto layout = calc::Pattern(pattern);
     QBENCHMARK
     {
-        sink_ += calc::FormatWithPattern(value, view, separators_).size();
+        sink_ += calc::FormatWithPattern(value, layout, separators_).size();
     }
 }
 

@@ -55,8 +55,8 @@ std::optional<std::string> RangeTextLbs(
     const auto upper = ParseLocaleNumber(upperText, separators);
     if (!lower || !upper)
         return std::nullopt;
-    return RangeTextKg(FormatWithPattern(KgToLbs(*lower), "0,0", separators),
-        FormatWithPattern(KgToLbs(*upper), "0,0", separators));
+    return RangeTextKg(FormatWithPattern(KgToLbs(*lower), Pattern::WholeGrouped, separators),
+        FormatWithPattern(KgToLbs(*upper), Pattern::WholeGrouped, separators));
 }
 
 float ScaleBarWidth(std::optional<double> shownBmi)

@@ -27,16 +27,6 @@ constexpr std::array<std::array<std::array<double, 3>, 3>, 2> kActivityLevels { 
     { { { 1.4, 1.5, 1.6 }, { 1.5, 1.6, 1.7 }, { 1.6, 1.7, 1.8 } } },
 } };
 
-template <std::size_t N>
-std::optional<std::size_t> IndexOf(const std::array<std::string_view, N> &names, std::string_view name)
-{
-    for (std::size_t i = 0; i < N; ++i) {
-        if (names[i] == name)
-            return i;
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 std::optional<double> BasalMetabolicRate(AgeGroup age, Sex sex, const BodyMeasurements &body)
@@ -52,27 +42,37 @@ std::optional<double> BasalMetabolicRate(AgeGroup age, Sex sex, const BodyMeasur
     return bmr;
 }
 
-std::optional<double> PhysicalActivityLevel(
-    std::string_view sex, std::string_view outsideWork, std::string_view atWork)
+double PhysicalActivityLevel(Sex sex, Intensity outsideWork, Intensity atWork)
 {
-    constexpr std::array<std::string_view, 2> kSexes { "Male", "Female" };
-    constexpr std::array<std::string_view, 3> kIntensities { "Weak", "Moderate", "High" };
-    const auto sexIndex = IndexOf(kSexes, sex);
-    const auto outsideIndex = IndexOf(kIntensities, outsideWork);
-    const auto workIndex = IndexOf(kIntensities, atWork);
-    if (!sexIndex || !outsideIndex || !workIndex)
-        return std::nullopt;
-    return kActivityLevels[*sexIndex][*outsideIndex][*workIndex];
+    return kActivityLevels[static_cast<std::size_t>(sex)][static_cast<std::size_t>(outsideWork)]
+                          [static_cast<std::size_t>(atWork)];
 }
 
-double DietInducedThermogenesis(double bmr, double pal)
+std::optional<double> DietInducedThermogenesis(double bmr, double pal)
 {
-    return (bmr * 0.1) * pal;
+    const double dit = (bmr * 0.1) * pal;
+    return std::isfinite(dit) ? std::optional<double>(dit) : std::nullopt;
 }
 
-double TotalEnergyExpenditure(double bmr, double pal, double dit)
+std::optional<double> TotalEnergyExpenditure(double bmr, double pal, double dit)
 {
-    return bmr * pal + dit;
+    const double tee = bmr * pal + dit;
+    return std::isfinite(tee) ? std::optional<double>(tee) : std::nullopt;
+}
+
+EnergyTexts EnergyFromTexts(
+    std::string_view bmrText, std::string_view palText, const NumberSeparators &separators)
+{
+    const std::optional<double> bmr = ParseLocaleNumber(bmrText, separators);
+    const std::optional<double> pal = ParseLocaleNumber(palText, separators);
+    if (!bmr || !pal)
+        return {};
+    EnergyTexts texts;
+    texts.dit = FormatWithPattern(DietInducedThermogenesis(*bmr, *pal), Pattern::WholeGrouped, separators);
+    if (const auto dit = ParseLocaleNumber(texts.dit, separators))
+        texts.tee
+            = FormatWithPattern(TotalEnergyExpenditure(*bmr, *pal, *dit), Pattern::WholeGrouped, separators);
+    return texts;
 }
 
 } // namespace calc

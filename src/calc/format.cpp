@@ -16,22 +16,18 @@ struct PatternLayout
     bool grouping = false;
 };
 
-// "0" digits before the point set the minimum whole digits, after it the decimals; a "," before the point
-// asks for digit grouping. Other characters are ignored.
-PatternLayout ReadPattern(std::string_view pattern)
+// "0.0", "0,0" and "0": the whole digits at least, the decimals, and whether thousands are grouped.
+constexpr PatternLayout LayoutOf(Pattern pattern)
 {
-    PatternLayout layout;
-    bool afterPoint = false;
-    for (const char c : pattern) {
-        if (c == '.')
-            afterPoint = true;
-        else if (c == ',' && !afterPoint)
-            layout.grouping = true;
-        else if (c == '0')
-            ++(afterPoint ? layout.decimals : layout.minWholeDigits);
+    switch (pattern) {
+    case Pattern::OneDecimal:
+        return { 1, 1, false };
+    case Pattern::WholeGrouped:
+        return { 2, 0, true };
+    case Pattern::Whole:
+        break;
     }
-    layout.minWholeDigits = std::max<std::size_t>(layout.minWholeDigits, 1);
-    return layout;
+    return { 1, 0, false };
 }
 
 // Digits of round(|value| x 10^decimals) after the reduction to 15 significant digits, halves away from zero.
@@ -74,12 +70,12 @@ std::string Grouped(const std::string &digits, const std::string &separator)
 } // namespace
 
 std::string FormatWithPattern(
-    std::optional<double> value, std::string_view pattern, const NumberSeparators &separators)
+    std::optional<double> value, Pattern pattern, const NumberSeparators &separators)
 {
     // Non-finite results are failed computations, so they read as absent too.
     if (!value || !std::isfinite(*value))
         return {};
-    const PatternLayout layout = ReadPattern(pattern);
+    const PatternLayout layout = LayoutOf(pattern);
     const detail::SignificantDigits number = detail::FifteenDigits(*value);
     std::string digits = ScaledDigits(number, layout.decimals);
 

@@ -10,6 +10,8 @@
 
 #include "about/form2.h"
 #include "calc/calc.h"
+#include "choices.h"
+#include "pixels.h"
 #include "platform/accessibility.h"
 #include "platform/desktop.h"
 #include "platform/font.h"
@@ -17,19 +19,17 @@
 
 namespace {
 
-// The artwork comes pre-rendered at 1x and 2x, as the pixels of the image after a header of four
-// 32-bit words: width, height, QImage::Format and bytes per line. The 2x image keeps it sharp on scaled
-// screens.
+// The artwork comes pre-rendered at 1x and 2x; the 2x image keeps it sharp on scaled screens.
 QPixmap Artwork(const QString &name, qreal devicePixelRatio)
 {
     const bool doubled = devicePixelRatio > 1.0;
     const QResource resource(
         QStringLiteral(":/images/%1%2.pixels").arg(name, doubled ? QStringLiteral("@2x") : QString()));
-    std::uint32_t header[4] = {};
+    pixels::Header header {};
     if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression
         || resource.size() < qint64(sizeof header))
         return {};
-    std::memcpy(header, resource.data(), sizeof header);
+    std::memcpy(&header, resource.data(), sizeof header);
     const auto [width, height, format, bytesPerLine] = header;
     const QImage image(resource.data() + sizeof header, int(width), int(height), qsizetype(bytesPerLine),
         static_cast<QImage::Format>(format));
@@ -67,6 +67,12 @@ Form1::Form1(QWidget *parent, DesignStateOnly)
     // Set before the controls exist, so they all inherit the font the fixed layout is sized for.
     setFont(platform::DialogFont());
     ui->setupUi(this);
+    // The hidden lists hold the texts that the options record, with no entry selected.
+    for (const choices::Choice &choice : choices::kChoices)
+        (ui.get()->*choice.list)
+            ->addItem(QString::fromUtf8(choice.listItem ? choice.listItem : choice.recorded));
+    for (QComboBox *list : { ui->Combo1, ui->Combo2, ui->Combo3, ui->Combo4 })
+        list->setCurrentIndex(-1);
     ui->Label49->SetRange(calc::kScaleOrigin, calc::kScaleEnd);
     platform::DescribePositionsInGroups(this);
 

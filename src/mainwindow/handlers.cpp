@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "about/form2.h"
+#include "choices.h"
 #include "looks.h"
 #include "mainwindow/form1.h"
 #include "platform/accessibility.h"
@@ -20,53 +21,10 @@ using platform::SetCaption;
 using platform::SetText;
 using platform::SetVisible;
 
-// The intensities of activity at work, each with the examples of occupations that the hidden
-// examples box holds; the line under the activity frames shows them in parentheses.
-struct WorkActivity
-{
-    const char *intensity;
-    const char *examples;
-    const char *heading;
-};
-
-const std::array<WorkActivity, 3> kWorkActivities { {
-    { "Weak", "teachers, office workers, traveling salesman , housewives ",
-        "Examples of low-intensity activities at work:" },
-    { "Moderate",
-        "vendors, domestic workers, students, transport workers, roofers,hunters, fisherman, some "
-        "manufacturing jobs",
-        "Examples of moderate-intensity activities at work:" },
-    { "High", "workers, farmers, masons that all the work done by hand",
-        "Examples of high-intensity activities at work:" },
-} };
-
-QString ExamplesLine(const WorkActivity &activity)
+QString ExamplesLine(const choices::WorkActivity &activity)
 {
     return QStringLiteral("(%1) ").arg(QString::fromUtf8(activity.examples).trimmed());
 }
-
-// The text that each option records in its hidden list; the at-work options also show examples.
-struct Choice
-{
-    QRadioButton *Ui::Form1::*option;
-    QComboBox *Ui::Form1::*list;
-    const char *text;
-    const WorkActivity *atWork;
-};
-
-const std::array<Choice, 11> kChoices { {
-    { &Ui::Form1::Option1, &Ui::Form1::Combo1, "18 - 29", nullptr },
-    { &Ui::Form1::Option2, &Ui::Form1::Combo1, "30 - 59", nullptr },
-    { &Ui::Form1::Option3, &Ui::Form1::Combo1, "Over 60", nullptr },
-    { &Ui::Form1::Option4, &Ui::Form1::Combo3, "Weak", nullptr },
-    { &Ui::Form1::Option5, &Ui::Form1::Combo3, "Moderate", nullptr },
-    { &Ui::Form1::Option6, &Ui::Form1::Combo3, "High", nullptr },
-    { &Ui::Form1::Option7, &Ui::Form1::Combo4, kWorkActivities[0].intensity, &kWorkActivities[0] },
-    { &Ui::Form1::Option8, &Ui::Form1::Combo4, kWorkActivities[1].intensity, &kWorkActivities[1] },
-    { &Ui::Form1::Option9, &Ui::Form1::Combo4, kWorkActivities[2].intensity, &kWorkActivities[2] },
-    { &Ui::Form1::Option10, &Ui::Form1::Combo2, "Male", nullptr },
-    { &Ui::Form1::Option11, &Ui::Form1::Combo2, "Female", nullptr },
-} };
 
 void StyleResultBox(QLineEdit *box, const looks::BoxStyle &style)
 {
@@ -82,12 +40,13 @@ void StyleResultBox(QLineEdit *box, const looks::BoxStyle &style)
 
 void Form1::ConnectHandlers()
 {
-    for (int index = 0; index < int(kChoices.size()); ++index) {
+    for (int index = 0; index < int(choices::kChoices.size()); ++index) {
         // Only a real selection counts: clicking the option that is already selected changes nothing.
-        connect(ui.get()->*kChoices[index].option, &QRadioButton::toggled, this, [this, index](bool checked) {
-            if (checked)
-                OptionClick(index);
-        });
+        connect(ui.get()->*choices::kChoices[index].option, &QRadioButton::toggled, this,
+            [this, index](bool checked) {
+                if (checked)
+                    OptionClick(index);
+            });
     }
     connect(ui->Option12, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
@@ -134,7 +93,7 @@ void Form1::Form_Load()
         StyleResultBox(box, looks::kEnergyStepBox);
     StyleResultBox(ui->Text9, looks::kTeeBox);
     SetCaption(ui->Label4, QString());
-    // Each of these three clears runs a start-up pass through its change handler.
+    // The clears of Text1, Text2 and Text7 each run a start-up pass through their change handlers.
     SetText(ui->Text1, QString());
     SetText(ui->Text2, QString());
     for (QLineEdit *box : { ui->Text3, ui->Text4, ui->Text5, ui->Text6 })
@@ -146,20 +105,20 @@ void Form1::Form_Load()
     for (QLineEdit *box : { ui->Text4, ui->Text5 })
         platform::SetForeColor(box, looks::kLimitText);
     for (QLineEdit *box : { ui->Text4, ui->Text5 })
-        platform::SetBold(box, true);
+        platform::SetBoldFont(box);
     for (QWidget *hidden : std::initializer_list<QWidget *> {
              ui->Text6, ui->Text7, ui->Text8, ui->Label14, ui->Label17, ui->Label19, ui->Label20 })
         SetVisible(hidden, false);
 }
 
+// The close is never refused.
 void Form1::closeEvent(QCloseEvent *event)
 {
-    bool cancel = false;
-    Form_Unload(cancel);
-    event->setAccepted(!cancel);
+    Form_Unload();
+    event->accept();
 }
 
-void Form1::Form_Unload(bool & /*cancel*/)
+void Form1::Form_Unload()
 {
     // Closing the main window ends the program: the About window goes with it.
     if (about)
@@ -196,10 +155,9 @@ void Form1::F10_Press()
 
 void Form1::OptionClick(int index)
 {
-    const Choice &choice = kChoices[std::size_t(index)];
-    if ((ui.get()->*choice.option)->isChecked())
-        platform::SetListText(ui.get()->*choice.list, QString::fromUtf8(choice.text));
-    if (choice.atWork && (ui.get()->*choice.option)->isChecked())
+    const choices::Choice &choice = choices::kChoices[std::size_t(index)];
+    platform::SetListText(ui.get()->*choice.list, QString::fromUtf8(choice.recorded));
+    if (choice.atWork)
         SetCaption(ui->Label22, ExamplesLine(*choice.atWork));
     Recalculate();
 }
@@ -244,12 +202,12 @@ void Form1::SwitchUnits(bool english)
 
 void Form1::Combo4_Click()
 {
-    const QString intensity = platform::ListText(ui->Combo4);
-    for (const WorkActivity &activity : kWorkActivities) {
-        if (intensity != QLatin1String(activity.intensity))
+    const QString recorded = ui->Combo4->currentText();
+    for (const choices::Choice &choice : choices::kChoices) {
+        if (choice.list != &Ui::Form1::Combo4 || recorded != QLatin1String(choice.recorded))
             continue;
-        SetText(ui->Text10, QString::fromUtf8(activity.examples));
-        SetCaption(ui->Label31, QString::fromUtf8(activity.heading));
+        SetText(ui->Text10, QString::fromUtf8(choice.atWork->examples));
+        SetCaption(ui->Label31, QString::fromUtf8(choice.atWork->heading));
     }
 }
 

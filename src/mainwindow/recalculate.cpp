@@ -1,10 +1,10 @@
 // The recalculation pass: reads every input from the controls, writes every result back.
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <string_view>
 
 #include "calc/calc.h"
+#include "choices.h"
 #include "looks.h"
 #include "mainwindow/form1.h"
 #include "platform/controls.h"
@@ -57,10 +57,112 @@ void SetResult(QLabel *label, std::string_view utf8)
         SetCaption(label, QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
-// An overflow makes a step fail, and its value stays absent.
-std::optional<double> Finite(double value)
+std::optional<double> ReadBack(const QLineEdit *box, const calc::NumberSeparators &separators)
 {
-    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+    return calc::ParseLocaleNumber(Utf8(box), separators);
+}
+
+// A number beyond a double leaves its field at 0, like any failed statement.
+calc::BodyMeasurements ReadMeasurements(const Ui::Form1 &ui)
+{
+    calc::BodyMeasurements body;
+    body.heightCm = calc::ParseLeadingNumber(Utf8(ui.Text2)).value_or(0);
+    body.weightKg = calc::ParseLeadingNumber(Utf8(ui.Text1)).value_or(0);
+    if (ui.Option13->isChecked()) {
+        if (const auto inches = calc::ParseLeadingNumber(Utf8(ui.Text11)))
+            body.heightCm = calc::FeetInchesToCm(body.heightCm, *inches);
+        body.weightKg = calc::LbsToKg(body.weightKg);
+    }
+    return body;
+}
+
+// The BMI and its category. Without a BMI (no usable height) there is no message and no picture. Each
+// picture is written once with its final state, so a pass that keeps the category does not hide and
+// show it again. The bar colours stay when there is no category: the bars have no width.
+const looks::CategoryLook *ShowBodyMassIndex(
+    const Ui::Form1 &ui, const calc::BodyMeasurements &body, const calc::NumberSeparators &separators)
+{
+    const std::optional<double> bmi = calc::BodyMassIndex(body);
+    SetResult(ui.Text3, calc::FormatWithPattern(bmi, calc::Pattern::OneDecimal, separators));
+    const looks::CategoryLook *look = looks::LookOf(calc::ClassifyBmi(bmi));
+    if (look) {
+        SetResult(ui.Label4, look->message);
+        // Off the design palette the colours move just enough in lightness to stay readable.
+        platform::SetForeColor(
+            ui.Label4, platform::Legible(ui.Label4, look->messageColour, platform::kTextContrast));
+        const std::array<QColor, 3> bars = platform::LegibleShades(ui.Label49, look->bars);
+        platform::SetBackColor(ui.Label49, bars[0]);
+        platform::SetBackColor(ui.Label50, bars[1]);
+        platform::SetBackColor(ui.Label51, bars[2]);
+    } else {
+        SetResult(ui.Label4, std::string_view());
+    }
+    SetVisible(ui.Image1, look && look->picture == looks::Picture::Warning);
+    SetVisible(ui.Image2, look && look->picture == looks::Picture::Approval);
+    return look;
+}
+
+// Whole kilograms in the hidden limit boxes; pounds derive from those texts.
+void ShowWeightRange(const Ui::Form1 &ui, double heightCm, const calc::NumberSeparators &separators)
+{
+    const calc::WeightRange range = calc::AppropriateWeightRange(heightCm);
+    SetResult(ui.Text4, calc::FormatWithPattern(range.lowerKg, calc::Pattern::WholeGrouped, separators));
+    SetResult(ui.Text5, calc::FormatWithPattern(range.upperKg, calc::Pattern::WholeGrouped, separators));
+    const std::string lowerText = Utf8(ui.Text4);
+    const std::string upperText = Utf8(ui.Text5);
+    std::string rangeText = calc::RangeTextKg(lowerText, upperText);
+    if (ui.Option13->isChecked()) {
+        if (auto pounds = calc::RangeTextLbs(lowerText, upperText, separators))
+            rangeText = std::move(*pounds);
+    }
+    SetResult(ui.Label23, rangeText);
+}
+
+// The BMR of the chosen age group and sex; with either not chosen the box keeps its text.
+void WriteBasalMetabolicRate(
+    const Ui::Form1 &ui, const calc::BodyMeasurements &body, const calc::NumberSeparators &separators)
+{
+    for (const choices::Choice &sex : choices::kChoices) {
+        for (const choices::Choice &age : choices::kChoices) {
+            const auto *sexValue = std::get_if<calc::Sex>(&sex.value);
+            const auto *ageValue = std::get_if<calc::AgeGroup>(&age.value);
+            if (sexValue && ageValue && (ui.*age.option)->isChecked() && (ui.*sex.option)->isChecked())
+                SetResult(ui.Text6,
+                    calc::FormatWithPattern(calc::BasalMetabolicRate(*ageValue, *sexValue, body),
+                        calc::Pattern::Whole, separators));
+        }
+    }
+}
+
+// The PAL of the texts the lists record. A new text runs a nested pass through the PAL box's change
+// handler.
+void WritePhysicalActivityLevel(const Ui::Form1 &ui, const calc::NumberSeparators &separators)
+{
+    const auto sex = choices::Recorded<calc::Sex>(&Ui::Form1::Combo2, ui.Combo2->currentText());
+    const auto outside = choices::Recorded<calc::Intensity>(&Ui::Form1::Combo3, ui.Combo3->currentText());
+    const auto atWork = choices::Recorded<calc::Intensity>(&Ui::Form1::Combo4, ui.Combo4->currentText());
+    if (sex && outside && atWork)
+        SetResult(ui.Text7,
+            calc::PlainNumberText(calc::PhysicalActivityLevel(*sex, *outside, *atWork), separators));
+}
+
+// DIT and TEE from the BMR and PAL texts as written, so that their rounding feeds the results.
+void ShowEnergy(const Ui::Form1 &ui, const calc::NumberSeparators &separators)
+{
+    const calc::EnergyTexts energy = calc::EnergyFromTexts(Utf8(ui.Text6), Utf8(ui.Text7), separators);
+    SetResult(ui.Text8, energy.dit);
+    SetResult(ui.Text9, energy.tee);
+}
+
+// The scale bars from the BMI as shown; without one the scale stays empty. The bars read as one value:
+// the BMI they draw with its category.
+void ShowScale(const Ui::Form1 &ui, const looks::CategoryLook *look, const calc::NumberSeparators &separators)
+{
+    const std::optional<double> shownBmi = ReadBack(ui.Text3, separators);
+    const float width = calc::ScaleBarWidth(shownBmi);
+    for (QLabel *bar : std::initializer_list<QLabel *> { ui.Label49, ui.Label50, ui.Label51 })
+        platform::SetWidthTwips(bar, width);
+    ui.Label49->SetReading(shownBmi, ui.Text3->text(), look ? look->spoken : nullptr);
 }
 
 } // namespace
@@ -68,96 +170,12 @@ std::optional<double> Finite(double value)
 void Form1::Recalculate()
 {
     const calc::NumberSeparators &separators = platform::LocaleSeparators();
-    const auto readBack
-        = [&separators](const QLineEdit *box) { return calc::ParseLocaleNumber(Utf8(box), separators); };
-
-    // Measurements. A number beyond a double leaves its field at 0, like any failed statement.
-    calc::BodyMeasurements body;
-    body.heightCm = calc::ParseLeadingNumber(Utf8(ui->Text2)).value_or(0);
-    body.weightKg = calc::ParseLeadingNumber(Utf8(ui->Text1)).value_or(0);
-    const bool english = ui->Option13->isChecked();
-    if (english) {
-        if (const auto inches = calc::ParseLeadingNumber(Utf8(ui->Text11)))
-            body.heightCm = calc::FeetInchesToCm(body.heightCm, *inches);
-        body.weightKg = calc::LbsToKg(body.weightKg);
-    }
-
-    // BMI, and its category. Without a BMI (no usable height) there is no message and no picture.
-    const std::optional<double> bmi = calc::BodyMassIndex(body);
-    SetResult(ui->Text3, calc::FormatWithPattern(bmi, "0.0", separators));
-    // Each picture is written once with its final state, so a pass that keeps the category does not
-    // hide and show it again. The bar colours stay when there is no category: the bars have no width.
-    const looks::CategoryLook *shown = looks::LookOf(calc::ClassifyBmi(bmi));
-    if (shown) {
-        SetResult(ui->Label4, shown->message);
-        // Off the design palette the colours move just enough in lightness to stay readable.
-        platform::SetForeColor(
-            ui->Label4, platform::Legible(ui->Label4, shown->messageColour, platform::kTextContrast));
-        const std::array<QColor, 3> bars = platform::LegibleShades(ui->Label49, shown->bars);
-        platform::SetBackColor(ui->Label49, bars[0]);
-        platform::SetBackColor(ui->Label50, bars[1]);
-        platform::SetBackColor(ui->Label51, bars[2]);
-    } else {
-        SetResult(ui->Label4, std::string_view());
-    }
-    SetVisible(ui->Image1, shown && shown->picture == looks::Picture::Warning);
-    SetVisible(ui->Image2, shown && shown->picture == looks::Picture::Approval);
-
-    // Appropriate weight: whole kilograms in the hidden limit boxes; pounds derive from those texts.
-    const calc::WeightRange range = calc::AppropriateWeightRange(body.heightCm);
-    SetResult(ui->Text4, calc::FormatWithPattern(range.lowerKg, "0,0", separators));
-    SetResult(ui->Text5, calc::FormatWithPattern(range.upperKg, "0,0", separators));
-    const std::string lowerText = Utf8(ui->Text4);
-    const std::string upperText = Utf8(ui->Text5);
-    std::string rangeText = calc::RangeTextKg(lowerText, upperText);
-    if (english) {
-        if (auto pounds = calc::RangeTextLbs(lowerText, upperText, separators))
-            rangeText = std::move(*pounds);
-    }
-    SetResult(ui->Label23, rangeText);
-
-    // BMR of the chosen age group and sex; with either not chosen the box keeps its text.
-    const std::array<std::pair<QRadioButton *, calc::AgeGroup>, 3> ages { {
-        { ui->Option1, calc::AgeGroup::Age18To29 },
-        { ui->Option2, calc::AgeGroup::Age30To59 },
-        { ui->Option3, calc::AgeGroup::Age60AndOver },
-    } };
-    const std::array<std::pair<QRadioButton *, calc::Sex>, 2> sexes { {
-        { ui->Option10, calc::Sex::Male },
-        { ui->Option11, calc::Sex::Female },
-    } };
-    for (const auto &[sexOption, sex] : sexes) {
-        for (const auto &[ageOption, age] : ages) {
-            if (ageOption->isChecked() && sexOption->isChecked())
-                SetResult(ui->Text6,
-                    calc::FormatWithPattern(calc::BasalMetabolicRate(age, sex, body), "0", separators));
-        }
-    }
-
-    // PAL. A new text runs a nested pass through the PAL box's change handler.
-    if (const auto pal = calc::PhysicalActivityLevel(Utf8(platform::ListText(ui->Combo2)),
-            Utf8(platform::ListText(ui->Combo3)), Utf8(platform::ListText(ui->Combo4))))
-        SetResult(ui->Text7, calc::PlainNumberText(*pal, separators));
-
-    // DIT and TEE from the texts as written, so their rounding feeds the result. Writing the DIT box
-    // runs no handler, so the BMR and PAL texts read once serve both steps.
-    const std::optional<double> bmr = readBack(ui->Text6);
-    const std::optional<double> pal = readBack(ui->Text7);
-    std::optional<double> dit;
-    if (bmr && pal)
-        dit = Finite(calc::DietInducedThermogenesis(*bmr, *pal));
-    SetResult(ui->Text8, calc::FormatWithPattern(dit, "0,0", separators));
-    std::optional<double> tee;
-    if (const auto ditShown = readBack(ui->Text8); bmr && pal && ditShown)
-        tee = Finite(calc::TotalEnergyExpenditure(*bmr, *pal, *ditShown));
-    SetResult(ui->Text9, calc::FormatWithPattern(tee, "0,0", separators));
-
-    // Scale bars from the BMI as shown; without one the scale stays empty.
-    const std::optional<double> shownBmi = readBack(ui->Text3);
-    const float width = calc::ScaleBarWidth(shownBmi);
-    for (QLabel *bar : std::initializer_list<QLabel *> { ui->Label49, ui->Label50, ui->Label51 })
-        platform::SetWidthTwips(bar, width);
-    // The bars read as one value: the BMI they draw with its category.
-    ui->Label49->SetReading(shownBmi, ui->Text3->text(), shown ? shown->spoken : nullptr);
+    const calc::BodyMeasurements body = ReadMeasurements(*ui);
+    const looks::CategoryLook *look = ShowBodyMassIndex(*ui, body, separators);
+    ShowWeightRange(*ui, body.heightCm, separators);
+    WriteBasalMetabolicRate(*ui, body, separators);
+    WritePhysicalActivityLevel(*ui, separators);
+    ShowEnergy(*ui, separators);
+    ShowScale(*ui, look, separators);
     ScheduleAnnouncement();
 }

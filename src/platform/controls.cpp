@@ -87,23 +87,15 @@ void SetBackColor(QWidget *control, const QColor &colour)
         control->setAutoFillBackground(true);
 }
 
-void SetBoldFont(QWidget *control, int pointSize, QFont::StyleStrategy strategy)
+void SetBoldFont(QWidget *control, std::optional<int> pointSize, QFont::StyleStrategy strategy)
 {
     QFont font = control->font();
     font.setBold(true);
-    font.setPointSize(pointSize);
+    if (pointSize)
+        font.setPointSize(*pointSize);
     font.setStyleStrategy(strategy);
     if (font != control->font())
         control->setFont(font);
-}
-
-void SetBold(QWidget *control, bool bold)
-{
-    if (control->font().bold() == bold)
-        return;
-    QFont font = control->font();
-    font.setBold(bold);
-    control->setFont(font);
 }
 
 bool SetWidthTwips(QWidget *control, std::optional<double> twips)
@@ -158,11 +150,6 @@ void SetListText(QComboBox *list, const QString &text)
         list->setCurrentIndex(index);
 }
 
-QString ListText(const QComboBox *list)
-{
-    return list->currentIndex() < 0 ? QString() : list->itemText(list->currentIndex());
-}
-
 std::optional<int> CharacterCode(const QKeyEvent &event)
 {
     const Qt::KeyboardModifiers mods = event.modifiers();
@@ -206,11 +193,7 @@ protected:
             return false;
         int code = *typed;
         m_handler(code, Kept());
-        if (code == *typed)
-            return false;
-        if (code != 0 && !m_box->isReadOnly())
-            m_box->insert(QString(QChar(static_cast<char16_t>(code))));
-        return true;
+        return code == 0;
     }
 
 private:

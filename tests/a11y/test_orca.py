@@ -26,13 +26,14 @@ def step(*keys, text=None, quiet=1.6, timeout=12):
     while time.monotonic() - last < quiet and time.monotonic() < end:
         time.sleep(0.1)
         if len(now := spoken()[before:]) > len(said): said, last = now, time.monotonic()
+    if os.environ.get("SOMATRA_ORCA_TRANSCRIPT"): print(" | ".join(s.strip() for s in said), flush=True)
     # Orca versions differ in how they split and punctuate the same words, and in a role's name.
     return re.sub(r"\s+", " ", " ".join(said).replace("push button", "button")).replace(".", "").strip()
 
 
 # Checks that what was heard contains each wanted phrase (in order) and none of the unwanted ones.
 def hear(what, heard, *wanted, never=()):
-    if os.environ.get("SOMATRA_ORCA_TRANSCRIPT"): print(f"{what}: {heard}", flush=True)
+    if os.environ.get("SOMATRA_ORCA_TRANSCRIPT"): print(f"  ^ {what}", flush=True)
     at = 0
     for phrase in wanted:
         found = heard.find(phrase, at)

@@ -4,7 +4,9 @@
 #include <cstring>
 #include <limits>
 
+#include <QFile>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "calc/calc.h"
@@ -13,15 +15,41 @@ using Number = std::optional<double>; // compared exactly, unlike doubles in QCO
 using calc::BmiCategory;
 Q_DECLARE_METATYPE(Number)
 Q_DECLARE_METATYPE(BmiCategory)
+Q_DECLARE_METATYPE(calc::Sex)
+Q_DECLARE_METATYPE(calc::AgeGroup)
+Q_DECLARE_METATYPE(calc::Intensity)
 
 namespace {
 
 const calc::NumberSeparators kLocales[] = { { ".", "," }, { ",", "." }, { ",", "\u202F" }, { ".", "'" } };
 
+// "0.0", "0,0" and "0" name the patterns; "" the plain form.
 std::string Write(Number value, const char *pattern, int locale = 0)
 {
-    return *pattern ? calc::FormatWithPattern(value, pattern, kLocales[locale])
-                    : calc::PlainNumberText(*value, kLocales[locale]);
+    if (!*pattern)
+        return calc::PlainNumberText(*value, kLocales[locale]);
+    const calc::Pattern named = !std::strcmp(pattern, "0.0") ? calc::Pattern::OneDecimal
+        : !std::strcmp(pattern, "0,0")                       ? calc::Pattern::WholeGrouped
+                                                             : calc::Pattern::Whole;
+    return calc::FormatWithPattern(value, named, kLocales[locale]);
+}
+
+// The rows of the tables under a heading of docs/calculation.md, as their cells.
+QList<QStringList> DocumentTable(const QString &heading)
+{
+    QFile file(QStringLiteral(SOMATRA_DOCS "/calculation.md"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        qFatal("cannot read the calculation document");
+    const QString text = QString::fromUtf8(file.readAll());
+    QList<QStringList> rows;
+    for (const QString &line : text.mid(text.indexOf(heading)).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("## ")) && !line.contains(heading))
+            break;
+        if (line.startsWith(QLatin1Char('|')) && !line.startsWith(QLatin1String("|---")))
+            rows.append(line.split(QLatin1Char('|'), Qt::SkipEmptyParts)
+                            .replaceInStrings(QRegularExpression(QStringLiteral("^\\s+|\\s+$")), QString()));
+    }
+    return rows;
 }
 
 } // namespace
@@ -112,38 +140,42 @@ private slots:
     // At 100 cm the BMI is the weight itself, which puts the bounds within reach.
     void bodyMass_data()
     {
+        QTest::addColumn<double>("weight"); // kg
+        QTest::addColumn<double>("heightCm");
         QTest::addColumn<Number>("bmi");
         QTest::addColumn<BmiCategory>("category");
         QTest::addColumn<QString>("range"); // kg, then lbs
         QTest::addColumn<float>("barTwips");
         using C = BmiCategory;
-        const auto row = [](const char *weightHeight, Number bmi, C category, const char *range, float bar) {
-            QTest::newRow(weightHeight) << bmi << category << range << bar;
-        };
-        row("70 175", 22.857142857142858, C::NormalWeight, "57 - 76|126 - 167", 3270);
-        row("74 200", 18.5, C::NormalWeight, "74 - 100|163 - 220", 1950);
-        row("120 200", 30., C::Obesity, "74 - 100|163 - 220", 5400); // obesity starts at 30 itself
+        const auto row
+            = [](double weight, double height, Number bmi, C category, const char *range, float bar) {
+                  QTest::addRow("%.17g kg, %.17g cm", weight, height)
+                      << weight << height << bmi << category << range << bar;
+              };
+        row(70, 175, 22.857142857142858, C::NormalWeight, "57 - 76|126 - 167", 3270);
+        row(74, 200, 18.5, C::NormalWeight, "74 - 100|163 - 220", 1950);
+        row(120, 200, 30., C::Obesity, "74 - 100|163 - 220", 5400); // obesity starts at 30 itself
         // (h / 100 x h) / 100 leaves this just below 25, where h x h / 10000 gives 25 itself.
-        row("121 220", 24.999999999999996, C::NormalWeight, "90 - 121|198 - 267", 3900);
-        row("45 200", 11.25, C::ReducedWeight, "74 - 100|163 - 220", 0);
-        row("150 160", 58.59375, C::Obesity, "47 - 64|104 - 141", 7245);
-        row("70 0", std::nullopt, C::Unclassified, "00 - 00|00 - 00", 0); // no BMI, no category
+        row(121, 220, 24.999999999999996, C::NormalWeight, "90 - 121|198 - 267", 3900);
+        row(45, 200, 11.25, C::ReducedWeight, "74 - 100|163 - 220", 0);
+        row(150, 160, 58.59375, C::Obesity, "47 - 64|104 - 141", 7245);
+        row(70, 0, std::nullopt, C::Unclassified, "00 - 00|00 - 00", 0); // no BMI, no category
         // 154 lbs, 5 ft 9 in
-        row("69.916 175.26", 22.762028300784181, C::NormalWeight, "57 - 76|126 - 167", 3240);
-        row("0 152.4", 0., C::ReducedWeight, "43 - 58|95 - 128", 0); // 5 ft
-        row("18.499999999999996 100", 18.499999999999996, C::ReducedWeight, "19 - 25|42 - 55", 1950);
-        row("25 100", 25., C::NormalWeight, "19 - 25|42 - 55", 3900);
-        row("24.96 100", 24.96, C::NormalWeight, "19 - 25|42 - 55", 3900);
-        row("25.000000000000004 100", 25.000000000000004, C::Overweight, "19 - 25|42 - 55", 3900);
-        row("29.999999999999996 100", 29.999999999999996, C::Overweight, "19 - 25|42 - 55", 5400);
-        row("30.000000000000004 100", 30.000000000000004, C::Obesity, "19 - 25|42 - 55", 5400);
-        row("36 100", 36., C::Obesity, "19 - 25|42 - 55", 7200);
+        row(69.916, 175.26, 22.762028300784181, C::NormalWeight, "57 - 76|126 - 167", 3240);
+        row(0, 152.4, 0., C::ReducedWeight, "43 - 58|95 - 128", 0); // 5 ft
+        row(18.499999999999996, 100, 18.499999999999996, C::ReducedWeight, "19 - 25|42 - 55", 1950);
+        row(25, 100, 25., C::NormalWeight, "19 - 25|42 - 55", 3900);
+        row(24.96, 100, 24.96, C::NormalWeight, "19 - 25|42 - 55", 3900);
+        row(25.000000000000004, 100, 25.000000000000004, C::Overweight, "19 - 25|42 - 55", 3900);
+        row(29.999999999999996, 100, 29.999999999999996, C::Overweight, "19 - 25|42 - 55", 5400);
+        row(30.000000000000004, 100, 30.000000000000004, C::Obesity, "19 - 25|42 - 55", 5400);
+        row(36, 100, 36., C::Obesity, "19 - 25|42 - 55", 7200);
     }
     void bodyMass()
     {
-        const QStringList weightHeight = QString::fromLatin1(QTest::currentDataTag()).split(' ');
-        const double heightCm = weightHeight[1].toDouble();
-        const Number bmi = calc::BodyMassIndex({ weightHeight[0].toDouble(), heightCm });
+        QFETCH(double, weight);
+        QFETCH(double, heightCm);
+        const Number bmi = calc::BodyMassIndex({ weight, heightCm });
         QTEST(bmi, "bmi");
         QTEST(calc::ClassifyBmi(bmi), "category");
         const auto limits = calc::AppropriateWeightRange(heightCm);
@@ -158,58 +190,102 @@ private slots:
     // BMR, PAL, DIT and TEE as the boxes show them: each step reads the previous step's rounded text.
     void energy_data()
     {
+        QTest::addColumn<calc::Sex>("sex");
+        QTest::addColumn<calc::AgeGroup>("age");
+        QTest::addColumn<double>("weight");
+        QTest::addColumn<double>("height");
+        QTest::addColumn<calc::Intensity>("outside");
+        QTest::addColumn<calc::Intensity>("atWork");
+        QTest::addColumn<int>("locale");
         QTest::addColumn<Number>("bmr");
-        QTest::addColumn<QString>("texts"); // BMR, PAL, DIT and TEE; "1,5" for the PAL: a comma locale
-        const auto row
-            = [](const char *who, Number bmr, const char *texts) { QTest::newRow(who) << bmr << texts; };
-        row("man 18-29 70 175 Moderate Weak", 1776.77, "1777 1.5 267 2,933");
-        row("man 18-29 70 175 Moderate Weak", 1776.77, "1777 1,5 267 2.933");
-        row("woman 18-29 60 165 Weak Weak", 1382.1499999999999, "1382 1.4 193 2,128");
-        row("man 30-59 70 175 High High", 1684.5007500000002, "1685 1.9 320 3,522");
-        row("man 18-29 400 200 High High", 6749.08, "6749 1.9 1,282 14,105");
-        row("man 18-29 0 175 Weak Weak", 722.57, "723 1.4 101 1,113");
-        row("woman 60+ 0 175 High High", 596., "596 1.8 107 1,180");
-        row("man 60+ 80 1e308 Weak Moderate", 1567., "1567 1.6 251 2,758");
-        row("man 18-29 0 0 High Weak", 705., "705 1.6 113 1,241");
+        QTest::addColumn<QString>("texts"); // BMR, PAL, DIT and TEE
+        using A = calc::AgeGroup;
+        using I = calc::Intensity;
+        const auto man = calc::Sex::Male, woman = calc::Sex::Female;
+        const auto row = [](const char *name, calc::Sex sex, A age, double weight, double height, I outside,
+                             I atWork, int locale, Number bmr, const char *texts) {
+            QTest::newRow(name) << sex << age << weight << height << outside << atWork << locale << bmr
+                                << texts;
+        };
+        row("worked example", man, A::Age18To29, 70, 175, I::Moderate, I::Weak, 0, 1776.77,
+            "1777 1.5 267 2,933");
+        row("worked example, decimal comma", man, A::Age18To29, 70, 175, I::Moderate, I::Weak, 1, 1776.77,
+            "1777 1,5 267 2.933");
+        row("woman 18-29", woman, A::Age18To29, 60, 165, I::Weak, I::Weak, 0, 1382.1499999999999,
+            "1382 1.4 193 2,128");
+        row("man 30-59, very active", man, A::Age30To59, 70, 175, I::High, I::High, 0, 1684.5007500000002,
+            "1685 1.9 320 3,522");
+        row("grouped DIT read back", man, A::Age18To29, 400, 200, I::High, I::High, 0, 6749.08,
+            "6749 1.9 1,282 14,105");
+        row("no weight", man, A::Age18To29, 0, 175, I::Weak, I::Weak, 0, 722.57, "723 1.4 101 1,113");
+        row("woman 60+, no height term", woman, A::Age60AndOver, 0, 175, I::High, I::High, 0, 596.,
+            "596 1.8 107 1,180");
+        row("man 60+, any height", man, A::Age60AndOver, 80, 1e308, I::Weak, I::Moderate, 0, 1567.,
+            "1567 1.6 251 2,758");
+        row("no weight or height", man, A::Age18To29, 0, 0, I::High, I::Weak, 0, 705., "705 1.6 113 1,241");
         // Left to right the sums land just below the half; other orders give other last bits.
-        row("man 18-29 35 131 Weak Weak", 1245.2523999999999, "1245 1.4 174 1,917");
-        row("woman 18-29 23 133 Weak Weak", 787.64999999999998, "788 1.4 110 1,213");
-        row("man 18-29 69.916 175.26 Weak Weak", 1775.531064, "1776 1.4 249 2,735"); // 154 lbs, 5 ft 9 in
-        row("woman 18-29 1e308 0 Weak Weak", std::nullopt, " 1.4  ");
+        row("man, sum below the half", man, A::Age18To29, 35, 131, I::Weak, I::Weak, 0, 1245.2523999999999,
+            "1245 1.4 174 1,917");
+        row("woman, sum below the half", woman, A::Age18To29, 23, 133, I::Weak, I::Weak, 0,
+            787.64999999999998, "788 1.4 110 1,213");
+        row("154 lbs, 5 ft 9 in", man, A::Age18To29, 69.916, 175.26, I::Weak, I::Weak, 0, 1775.531064,
+            "1776 1.4 249 2,735");
+        row("BMR beyond a double", woman, A::Age18To29, 1e308, 0, I::Weak, I::Weak, 0, std::nullopt,
+            " 1.4  ");
     }
     void energy()
     {
-        QFETCH(QString, texts);
-        const QStringList who = QString::fromLatin1(QTest::currentDataTag()).split(QLatin1Char(' '));
-        const auto age = calc::AgeGroup(QStringList({ "18-29", "30-59", "60+" }).indexOf(who[1]));
-        const int locale = texts.contains(QLatin1String(" 1,5 ")) ? 1 : 0;
-        const auto read = [&](const std::string &t) { return calc::ParseLocaleNumber(t, kLocales[locale]); };
-        const bool man = who[0] == "man";
-        const Number bmr = calc::BasalMetabolicRate(
-            age, man ? calc::Sex::Male : calc::Sex::Female, { who[2].toDouble(), who[3].toDouble() });
+        QFETCH(calc::Sex, sex);
+        QFETCH(calc::AgeGroup, age);
+        QFETCH(double, weight);
+        QFETCH(double, height);
+        QFETCH(calc::Intensity, outside);
+        QFETCH(calc::Intensity, atWork);
+        QFETCH(int, locale);
+        const Number bmr = calc::BasalMetabolicRate(age, sex, { weight, height });
         QTEST(bmr, "bmr");
         const std::string bmrText = Write(bmr, "0", locale);
-        const std::string palText = Write(
-            calc::PhysicalActivityLevel(man ? "Male" : "Female", who[4].toStdString(), who[5].toStdString()),
-            "", locale);
-        const Number b = read(bmrText), p = read(palText);
-        const std::string ditText
-            = Write(b ? Number(calc::DietInducedThermogenesis(*b, *p)) : std::nullopt, "0,0", locale);
-        const Number d = read(ditText);
-        const Number tee = b && d ? Number(calc::TotalEnergyExpenditure(*b, *p, *d)) : std::nullopt;
-        const std::string shown = bmrText + " " + palText + " " + ditText + " " + Write(tee, "0,0", locale);
-        QCOMPARE(QString::fromStdString(shown), texts);
+        const std::string palText = Write(calc::PhysicalActivityLevel(sex, outside, atWork), "", locale);
+        const calc::EnergyTexts energy = calc::EnergyFromTexts(bmrText, palText, kLocales[locale]);
+        QTEST(QString::fromStdString(bmrText + " " + palText + " " + energy.dit + " " + energy.tee), "texts");
+    }
+
+    // Every cell of the BMR and PAL tables of the calculation document, read from the document.
+    void tablesAsDocumented()
+    {
+        const QStringList ages { "18-29", "30-59", "60 and over" };
+        const QList<QStringList> equations = DocumentTable(QStringLiteral("## 4. Basal metabolic rate"));
+        QCOMPARE(equations.size(), 1 + 6);
+        const QRegularExpression terms(
+            QStringLiteral("^([\\d.]+) × W(?: \\+ ([\\d.]+) × H ÷ 100)? \\+ ([\\d.]+)$"));
+        for (const QStringList &row : equations.mid(1)) {
+            const auto term = terms.match(row.value(2));
+            QVERIFY2(term.hasMatch(), qPrintable(row.join('|')));
+            const double w = 71.3, h = 176.9; // strictly left to right, as the document says
+            double expected = term.captured(1).toDouble() * w;
+            if (term.hasCaptured(2))
+                expected = expected + term.captured(2).toDouble() * h / 100;
+            expected = expected + term.captured(3).toDouble();
+            const auto sex = row.value(1) == "man" ? calc::Sex::Male : calc::Sex::Female;
+            QCOMPARE(calc::BasalMetabolicRate(calc::AgeGroup(ages.indexOf(row.value(0))), sex, { w, h }),
+                Number(expected));
+        }
+        const QList<QStringList> levels = DocumentTable(QStringLiteral("## 5. Physical activity level"));
+        QCOMPARE(levels.size(), 2 * 4);
+        for (int cell = 0; cell < 2 * 3 * 3; ++cell) {
+            const int sex = cell / 9, outside = cell / 3 % 3, atWork = cell % 3;
+            QCOMPARE(calc::PhysicalActivityLevel(
+                         calc::Sex(sex), calc::Intensity(outside), calc::Intensity(atWork)),
+                levels[sex * 4 + 1 + outside].value(1 + atWork).toDouble());
+        }
     }
 
     void exactTextsAndOrders()
     {
-        for (const auto &[sex, outside, work] : { std::tuple { "", "Weak", "Weak" }, { "Male", "Weak", "" },
-                 { "male", "Weak", "Weak" }, { "Female", "High ", "Weak" } })
-            QCOMPARE(calc::PhysicalActivityLevel(sex, outside, work), std::nullopt);
         // (factor x m) x m, with m = height / 100; factor x m^2 ends a bit lower.
         QCOMPARE(Number(calc::AppropriateWeightRange(102).lowerKg), 19.247400000000003);
         // (bmr x 0.1) x pal; bmr x (0.1 x pal) or bmr x pal / 10 give 24.499999999999996.
-        QCOMPARE(Number(calc::DietInducedThermogenesis(175, 1.4)), 24.5);
+        QCOMPARE(calc::DietInducedThermogenesis(175, 1.4), 24.5);
     }
 };
 

@@ -19,9 +19,15 @@ std::optional<double> ParseLocaleNumber(std::string_view text, const NumberSepar
 double FeetInchesToCm(double feet, double inches);
 double LbsToKg(double lbs);
 double KgToLbs(double kg);
-// An absent value formats as the empty text, whatever the pattern ("0.0", "0,0", "0").
-std::string FormatWithPattern(
-    std::optional<double> value, std::string_view pattern, const NumberSeparators &);
+// The layouts of written numbers, by the names that docs/calculation.md gives them.
+enum class Pattern
+{
+    OneDecimal, // "0.0": the BMI
+    WholeGrouped, // "0,0": at least two digits, thousands grouped: weight limits, DIT, TEE
+    Whole // "0": the BMR
+};
+// An absent value formats as the empty text, whatever the pattern.
+std::string FormatWithPattern(std::optional<double> value, Pattern, const NumberSeparators &);
 std::string PlainNumberText(double value, const NumberSeparators &);
 
 struct BodyMeasurements
@@ -66,10 +72,26 @@ enum class Sex
     Male,
     Female
 };
-std::optional<double> BasalMetabolicRate(AgeGroup, Sex, const BodyMeasurements &); // nullopt on overflow
-std::optional<double> PhysicalActivityLevel(
-    std::string_view sex, std::string_view outsideWork, std::string_view atWork);
-double DietInducedThermogenesis(double bmr, double pal);
-double TotalEnergyExpenditure(double bmr, double pal, double dit);
+enum class Intensity
+{
+    Weak,
+    Moderate,
+    High
+};
+// A step that fails (a result beyond a double) gives nullopt, as every step here does.
+std::optional<double> BasalMetabolicRate(AgeGroup, Sex, const BodyMeasurements &);
+double PhysicalActivityLevel(Sex, Intensity outsideWork, Intensity atWork);
+std::optional<double> DietInducedThermogenesis(double bmr, double pal);
+std::optional<double> TotalEnergyExpenditure(double bmr, double pal, double dit);
+
+// DIT and TEE as the window writes them, from the BMR and PAL texts it wrote before: each step reads
+// the text of the step before, so the rounding of that text feeds the next result. A text that does
+// not read back leaves the steps after it empty.
+struct EnergyTexts
+{
+    std::string dit;
+    std::string tee;
+};
+EnergyTexts EnergyFromTexts(std::string_view bmrText, std::string_view palText, const NumberSeparators &);
 
 } // namespace calc

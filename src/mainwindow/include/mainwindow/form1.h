@@ -43,7 +43,7 @@ public:
     explicit Form1(QWidget *parent = nullptr);
     ~Form1() override;
 
-    // The window exactly as designed, without Form_Load: what layout tests inspect.
+    // The window exactly as designed, without Form_Load: what the screenshot tool renders with --design.
     static std::unique_ptr<Form1> InDesignState(QWidget *parent = nullptr);
 
     // The one pass that reads every input from the controls and writes every result back.
@@ -52,10 +52,10 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
 
+private:
     // The controls by name (ui->Text1, ui->Label49, ...), generated from form1.ui.
     std::unique_ptr<Ui::Form1> ui;
 
-private:
     struct DesignStateOnly
     {
     };
@@ -63,7 +63,7 @@ private:
 
     void ConnectHandlers();
     void Form_Load();
-    void Form_Unload(bool &cancel);
+    void Form_Unload();
     void Ab_Click();
     void F10_Press();
 

@@ -29,9 +29,10 @@ int TwipsToPixels(double twips);
 // autoFillBackground for labels, Base for edits. Unchanged colours are not written again.
 void SetForeColor(QWidget *control, const QColor &colour);
 void SetBackColor(QWidget *control, const QColor &colour);
-void SetBold(QWidget *control, bool bold);
-// Bold text in this size, set in one font change so that the control lays out its text once.
-void SetBoldFont(QWidget *control, int pointSize, QFont::StyleStrategy strategy = QFont::PreferDefault);
+// Bold text, in this size where one is given, set in one font change so that the control lays out
+// its text once.
+void SetBoldFont(QWidget *control, std::optional<int> pointSize = std::nullopt,
+    QFont::StyleStrategy strategy = QFont::PreferDefault);
 
 // Width in twips; a negative, non-finite or overflowing width is refused and nothing changes.
 bool SetWidthTwips(QWidget *control, std::optional<double> twips);
@@ -43,13 +44,12 @@ void SetCaption(QLabel *label, const QString &caption);
 void SetTitle(QGroupBox *frame, const QString &title);
 void SetVisible(QWidget *control, bool visible);
 
-// Selection-only lists: writing selects the item equal to the text without regard to case
-// (nothing changes when none matches); reading gives the item as stored, or "" with none.
+// Selection-only lists: writing selects the item equal to the text without regard to case (nothing
+// changes when none matches); currentText() reads the item as stored, or "" with none.
 void SetListText(QComboBox *list, const QString &text);
-QString ListText(const QComboBox *list);
 
-// Key-press hook: the handler receives the typed character as a 16-bit code and may replace it;
-// 0 discards the key. It also gets the text the character joins: the box's text without the
+// Key-press hook: the handler receives the typed character as a 16-bit code and may set it to 0,
+// which discards the key. It also gets the text the character joins: the box's text without the
 // selection that the character replaces, with what the same commit has already typed. Ctrl+A to Ctrl+Z arrive
 // as the control codes 1 to 26 whatever text the event carries. Keys that type no character (arrows, Delete,
 // function keys) never reach it. Text that an input method or a dead key composes is typed too: each of its
