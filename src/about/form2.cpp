@@ -2,6 +2,7 @@
 
 #include "about/homepage.h"
 #include "platform/accessibility.h"
+#include "platform/desktop.h"
 #include "platform/font.h"
 #include "ui_form2.h"
 
@@ -17,6 +18,7 @@ Form2::Form2()
     setFont(platform::DialogFont());
     ui->setupUi(this);
     ui->Label1->setText(MakerNotice());
+    platform::AdaptToDesktop(this);
     setAttribute(Qt::WA_DeleteOnClose);
     // The program ends with the main window, even while the About window is open.
     setAttribute(Qt::WA_QuitOnClose, false);

@@ -13,6 +13,7 @@
 #include "choices.h"
 #include "pixels.h"
 #include "platform/accessibility.h"
+#include "platform/desktop.h"
 #include "platform/font.h"
 #include "ui_form1.h"
 
@@ -80,6 +81,7 @@ Form1::Form1(QWidget *parent, DesignStateOnly)
     ui->Image1->setPixmap(Artwork(QStringLiteral("warning"), ratio));
     ui->Image2->setPixmap(Artwork(QStringLiteral("tick"), ratio));
     ui->Label25->setText(MakerNotice());
+    platform::AdaptToDesktop(this);
 
     // Tab index 0 takes the focus when the window opens; the chain alone would start at the first
     // control created.
@@ -87,6 +89,7 @@ Form1::Form1(QWidget *parent, DesignStateOnly)
 
     // A fixed layout: the client area keeps its design size and the user cannot resize the window.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    platform::ScrollWhenLargerThanScreen(this);
 }
 
 Form1::~Form1()

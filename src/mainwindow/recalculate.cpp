@@ -1,5 +1,6 @@
 // The recalculation pass: reads every input from the controls, writes every result back.
 #include <algorithm>
+#include <array>
 #include <string_view>
 
 #include "calc/calc.h"
@@ -7,6 +8,7 @@
 #include "looks.h"
 #include "mainwindow/form1.h"
 #include "platform/controls.h"
+#include "platform/desktop.h"
 #include "platform/locale.h"
 #include "ui_form1.h"
 
@@ -85,10 +87,13 @@ const looks::CategoryLook *ShowBodyMassIndex(
     const looks::CategoryLook *look = looks::LookOf(calc::ClassifyBmi(bmi));
     if (look) {
         SetResult(ui.Label4, look->message);
-        platform::SetForeColor(ui.Label4, look->messageColour);
-        platform::SetBackColor(ui.Label49, look->bars[0]);
-        platform::SetBackColor(ui.Label50, look->bars[1]);
-        platform::SetBackColor(ui.Label51, look->bars[2]);
+        // Off the design palette the colours move just enough in lightness to stay readable.
+        platform::SetForeColor(
+            ui.Label4, platform::Legible(ui.Label4, look->messageColour, platform::kTextContrast));
+        const std::array<QColor, 3> bars = platform::LegibleShades(ui.Label49, look->bars);
+        platform::SetBackColor(ui.Label49, bars[0]);
+        platform::SetBackColor(ui.Label50, bars[1]);
+        platform::SetBackColor(ui.Label51, bars[2]);
     } else {
         SetResult(ui.Label4, std::string_view());
     }

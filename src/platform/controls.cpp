@@ -370,6 +370,22 @@ void SpaceWrapLabel::paintEvent(QPaintEvent *)
         WrapAtSpaces(text(), fontMetrics(), area.width()).join(QLatin1Char('\n')), foregroundRole());
 }
 
+void Line::paintEvent(QPaintEvent *)
+{
+    // At a whole scale the line is one device pixel thick, along its top or left edge. At a fractional
+    // scale it fills its whole area: a thinner fill can fall on a device row outside the widget's clip.
+    QRectF area = rect();
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == std::floor(ratio)) {
+        if (width() >= height())
+            area.setHeight(1 / ratio);
+        else
+            area.setWidth(1 / ratio);
+    }
+    QPainter painter(this);
+    painter.fillRect(area, palette().color(QPalette::WindowText));
+}
+
 void DigitsOnly(int &keyAscii, QStringView)
 {
     if (keyAscii <= 26)

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <QWidget>
 
 class QComboBox;
 class QFontMetrics;
@@ -17,7 +18,6 @@ class QKeyEvent;
 class QLineEdit;
 class QMenuBar;
 class QPlainTextEdit;
-class QWidget;
 
 namespace platform {
 
@@ -82,6 +82,18 @@ class SpaceWrapLabel : public QLabel
     Q_OBJECT
 public:
     using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// A line of the design, painted in its WindowText colour over its whole area: no style draws it in
+// a colour of its own, and at a fractional scale it still covers at least one device pixel.
+class Line : public QWidget
+{
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

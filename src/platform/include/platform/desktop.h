@@ -1,0 +1,40 @@
+#pragma once
+// The fixed windows on the desktop they run on: readable colours under any palette, the style their
+// layout is designed for, and scrolling on a screen too small for them.
+#include <array>
+
+#include <QColor>
+
+class QMainWindow;
+class QWidget;
+
+namespace platform {
+
+// WCAG 2.x contrast ratio of two colours, from 1 to 21.
+double ContrastRatio(const QColor &a, const QColor &b);
+// The least ratios that WCAG AA asks for: text, and lines, frames, stripes and indicators.
+constexpr double kTextContrast = 4.5;
+constexpr double kGraphicContrast = 3.0;
+
+// Whether the control shows the palette that the fixed colours were chosen on: Fusion's light grey
+// with black text.
+bool ShowsDesignPalette(const QWidget *control);
+
+// The given colour on the design palette. On any other, the same hue and saturation, lightened or
+// darkened just enough to reach the ratio against the background behind the control.
+QColor Legible(const QWidget *control, const QColor &given, double ratio);
+// The shades of one indicator, darkest first. On a dark background they are lightened together by one
+// step until each reaches the ratio for graphics, so they keep their order and their differences.
+std::array<QColor, 3> LegibleShades(const QWidget *control, const std::array<QColor, 3> &given);
+
+// Makes a window and its controls look as designed on whatever the desktop gives: off the design
+// palette or style, every control gets Fusion, with indicators, frames and focus marks that reach
+// the ratio for graphics, and every fixed colour of a label or line is made legible. On the design
+// palette under Fusion nothing changes.
+void AdaptToDesktop(QWidget *window);
+
+// Where the window is larger than the available area of its screen, it shrinks to that area and its
+// content scrolls; where it fits, nothing changes.
+void ScrollWhenLargerThanScreen(QMainWindow *window);
+
+} // namespace platform

@@ -1,0 +1,195 @@
+// Both windows as the X server shows them under a desktop's palette, style and scale: every line and
+// stripe present in its own colour, no caption clipped, the window within its screen, and with
+// SOMATRA_AA=1 (dark and high-contrast palettes) every caption at 4.5:1 and every line, stripe, radio
+// indicator and focus mark at 3:1 against the pixels behind it. CTest runs it once per setting; -v
+// prints each measurement.
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyleOption>
+#include <QTest>
+
+#include "about/form2.h"
+#include "mainwindow/form1.h"
+#include "platform/desktop.h"
+
+namespace {
+
+// The window's pixels as the X server holds them.
+struct Shot
+{
+    QWidget *window;
+    QImage image = (QTest::qWait(150), window->screen()->grabWindow(window->winId()).toImage());
+
+    QRect device(const QWidget *control, const QRect &rect) const // in device pixels
+    {
+        const QRectF area = rect.translated(control->mapTo(window, QPoint()));
+        const qreal k = window->devicePixelRatioF();
+        return QRectF(area.topLeft() * k, area.size() * k).toAlignedRect() & image.rect();
+    }
+    // The largest contrast of a pixel in the rectangle with the colour at the same place in behind.
+    double most(const QRect &rect, const std::function<QRgb(int, int)> &behind) const
+    {
+        double most = 1;
+        QRgb pair[2] = {}; // the last pair measured: runs of equal pixels are measured once
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            for (int x = rect.left(); x <= rect.right(); ++x) {
+                const QRgb pixel = image.pixel(x, y), other = behind(x, y);
+                if (std::exchange(pair[0], pixel) != pixel || std::exchange(pair[1], other) != other)
+                    most = std::max(most, platform::ContrastRatio(pixel, other));
+            }
+        return most;
+    }
+    QRgb commonest(const QRect &rect) const
+    {
+        QHash<QRgb, int> seen;
+        most(rect, [&](int x, int y) { return ++seen[image.pixel(x, y)], 0u; });
+        return std::max_element(seen.keyValueBegin(), seen.keyValueEnd(), [](auto a, auto b) {
+            return a.second < b.second;
+        })->first;
+    }
+};
+
+} // namespace
+
+class TestLooks : public QObject
+{
+    Q_OBJECT
+    const bool aa = qEnvironmentVariableIntValue("SOMATRA_AA") == 1;
+    QStringList failures;
+
+    // Prints what was measured, and counts it as a failure where it falls short.
+    void expect(const QString &what, double ratio, double least, bool ok = true)
+    {
+        qInfo().noquote() << QString("%1 %2:1").arg(what).arg(ratio, 0, 'f', 2);
+        if (!ok || (aa && ratio < least))
+            failures << QString("%1 %2:1").arg(what).arg(ratio, 0, 'f', 2);
+    }
+
+private slots:
+    void init() { failures.clear(); }
+    void cleanup() { QVERIFY2(failures.isEmpty(), qPrintable(failures.join("; "))); }
+
+    // State: the main window after a weight at 175 cm, or the About window. Expected: captions fit and
+    // read, option indicators, lines and stripes stand out, lines and stripes in their own colours;
+    // the main window lies within the screen, scrolls only where its design size does not fit, and
+    // the Tab key brings the TEE into view.
+    void looks_data()
+    {
+        QTest::addColumn<QString>("weight");
+        for (const char *row : { "", "50", "70", "80", "100", "about" })
+            QTest::newRow(*row ? row : "start-up") << row;
+    }
+    void looks()
+    {
+        QFETCH(QString, weight);
+        Form1 form;
+        Form2 about;
+        QWidget *window = weight == "about" ? static_cast<QWidget *>(&about) : &form;
+        window->show(), window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        for (const char *option : { "Option1", "Option10", "Option5", "Option7" })
+            form.findChild<QRadioButton *>(option)->setChecked(!weight.isEmpty());
+        form.findChild<QLineEdit *>("Text2")->setText(weight.isEmpty() ? "" : "175");
+        form.findChild<QLineEdit *>("Text1")->setText(weight);
+        const Shot shot { window };
+        for (QWidget *control : window->findChildren<QWidget *>()) {
+            const QString text
+                = control->property(control->inherits("QGroupBox") ? "title" : "text").toString();
+            if (text.isEmpty() || control->visibleRegion().isEmpty()) // hidden, or scrolled out of view
+                continue;
+            // Where the caption is drawn, on what lies behind it: a box's or a button's own colour.
+            QStyleOptionGroupBox option;
+            option.initFrom(control), option.text = text, option.subControls = QStyle::SC_GroupBoxLabel;
+            QRect caption
+                = control->contentsRect().adjusted(3, 3, -3, -3); // inside a box's or button's frame
+            if (control->inherits("QLabel"))
+                caption = control->contentsRect();
+            if (control->inherits("QGroupBox"))
+                caption = control->style()->subControlRect(
+                    QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, control);
+            if (control->inherits("QRadioButton"))
+                caption = control->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, control);
+            const bool boxed = control->inherits("QLineEdit") || control->inherits("QPushButton");
+            const QRgb behind = shot.commonest(shot.device(control, boxed ? caption : control->rect()));
+            const bool fits = control->property("wordWrap").toBool()
+                || control->fontMetrics().horizontalAdvance(text) <= caption.width();
+            // The text's pixel is the one nearest its own colour, so that no line crossing the caption
+            // counts as its text.
+            const QColor ink = control->palette().color(control->foregroundRole());
+            QRgb stroke = behind;
+            shot.most(shot.device(control, caption), [&](int x, int y) {
+                const QColor seen = shot.image.pixel(x, y), was = stroke;
+                const auto away = [&](const QColor &c) {
+                    return std::abs(c.red() - ink.red()) + std::abs(c.green() - ink.green())
+                        + std::abs(c.blue() - ink.blue());
+                };
+                stroke = away(seen) < away(was) ? seen.rgb() : stroke;
+                return behind;
+            });
+            expect(control->objectName() + (fits ? " text" : " clipped"),
+                platform::ContrastRatio(stroke, behind), 4.5, fits);
+            if (control->inherits("QRadioButton"))
+                expect(control->objectName() + " indicator",
+                    shot.most(shot.device(control,
+                                  control->style()->subElementRect(
+                                      QStyle::SE_RadioButtonIndicator, &option, control)),
+                        [&](int, int) { return behind; }),
+                    3);
+        }
+        for (QWidget *mark :
+            window->findChildren<QWidget *>(QRegularExpression("^(Line\\d+|Label49|Label50|Label51)$"))) {
+            if (mark->visibleRegion().isEmpty()) // scrolled out of view, or a bar without width
+                continue;
+            const bool line = mark->objectName().startsWith("Line"), across = mark->width() >= mark->height();
+            const QRgb colour = mark->palette().color(line ? QPalette::WindowText : QPalette::Window).rgb();
+            // Each device pixel along the line shows its colour within a pixel of its place.
+            const QRect area = shot.device(mark, mark->rect());
+            QSet<int> along;
+            shot.most(across ? area.adjusted(0, -1, 0, 1) : area.adjusted(-1, 0, 1, 0), [&](int x, int y) {
+                if (shot.image.pixel(x, y) == colour)
+                    along.insert(across ? x : y);
+                return colour;
+            });
+            const int share = qRound(100.0 * along.size() / (across ? area.width() : area.height()));
+            // A line stands on what lies around it, a stripe on the inside of the box above the bars.
+            const QRect around = line ? area.adjusted(-4, -4, 4, 4)
+                                      : shot.device(form.findChild<QWidget *>("Line6"), QRect(20, 2, 500, 4));
+            expect(QString("%1 %2 on %3 %").arg(mark->objectName(), QColor(colour).name()).arg(share),
+                platform::ContrastRatio(colour, shot.commonest(around & shot.image.rect())), 3, share >= 90);
+        }
+        const QSize available = form.screen()->availableGeometry().size(),
+                    design(587, 617 + form.menuBar()->height());
+        qInfo() << "window" << form.size() << "on" << available;
+        QVERIFY(form.width() <= available.width() && form.height() <= available.height());
+        QCOMPARE(form.findChild<QScrollArea *>() != nullptr, design.boundedTo(available) != design);
+        // The Tab key scrolls to the TEE: Text2, Text1, Text3, then Text9.
+        for (int i = 0; i < 3 && window == &form; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(window != &form || !form.findChild<QWidget *>("Text9")->visibleRegion().isEmpty());
+    }
+
+    // State: the Tab key pressed from control to control. Expected: each control's focus mark stands
+    // out from its look without the focus.
+    void focusMarks()
+    {
+        Form1 form;
+        form.show(), form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QList<QWidget *> stops;
+        QList<Shot> shots;
+        for (int i = 0; i < 7; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab))
+            stops << QApplication::focusWidget(), shots << Shot { &form };
+        for (qsizetype i = 0; i + 1 < stops.size(); ++i)
+            expect(stops[i]->objectName() + " focus",
+                shots[i].most(shots[i].device(stops[i], stops[i]->rect().adjusted(-3, -3, 3, 3)),
+                    [&](int x, int y) { return shots[i + 1].image.pixel(x, y); }),
+                3);
+    }
+};
+
+QTEST_MAIN(TestLooks)
+#include "test_looks.moc"
