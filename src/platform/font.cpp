@@ -1,5 +1,9 @@
 #include "platform/font.h"
 
+#include <QEvent>
+#include <QObject>
+#include <QWidget>
+
 namespace platform {
 
 // The fixed layouts were drawn for a narrow 8-point dialog font. DejaVu Sans (the one sans face of
@@ -12,6 +16,35 @@ QFont DialogFont()
     font.setPixelSize(10);
     font.setStretch(95);
     return font;
+}
+
+void SetBoldFont(QWidget *control, std::optional<int> pointSize, QFont::StyleStrategy strategy)
+{
+    QFont font = control->font();
+    font.setBold(true);
+    if (pointSize)
+        font.setPointSize(*pointSize);
+    font.setStyleStrategy(strategy);
+    if (font != control->font())
+        control->setFont(font);
+}
+
+namespace {
+
+class FontChangeSink : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::FontChange; }
+};
+
+} // namespace
+
+void KeepFontsUnlaidOut(QWidget *control)
+{
+    control->installEventFilter(new FontChangeSink(control));
 }
 
 } // namespace platform

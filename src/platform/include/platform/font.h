@@ -1,9 +1,22 @@
 #pragma once
-// The small dialog font that the fixed layouts of both windows are designed for.
+// Fonts: the small dialog font that the fixed layouts of both windows are designed for, and bold text.
+#include <optional>
+
 #include <QFont>
+
+class QWidget;
 
 namespace platform {
 
 QFont DialogFont();
+
+// Bold text, in this size where one is given, set in one font change so that the control lays out
+// its text once.
+void SetBoldFont(QWidget *control, std::optional<int> pointSize = std::nullopt,
+    QFont::StyleStrategy strategy = QFont::PreferDefault);
+
+// A control that never shows takes the fonts it is given without laying its text out in them, which
+// would load a font engine for nothing.
+void KeepFontsUnlaidOut(QWidget *control);
 
 } // namespace platform

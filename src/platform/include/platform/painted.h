@@ -1,0 +1,38 @@
+#pragma once
+// Controls that paint themselves: a label that wraps at spaces only, and a line of the design.
+#include <QLabel>
+#include <QStringList>
+#include <QWidget>
+
+class QFontMetrics;
+
+namespace platform {
+
+// Lines of a text broken only where a space stands, each as wide as fits; a word wider than the
+// width gets a line of its own.
+QStringList WrapAtSpaces(const QString &text, const QFontMetrics &metrics, int width);
+
+// A label whose text wraps at spaces only, so that "kg/m2" or "protein-energy" never splits.
+class SpaceWrapLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// A line of the design, painted in its WindowText colour over its whole area: no style draws it in
+// a colour of its own, and at a fractional scale it still covers at least one device pixel.
+class Line : public QWidget
+{
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+} // namespace platform

@@ -1,0 +1,54 @@
+#include "platform/painted.h"
+
+#include <cmath>
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStyle>
+
+namespace platform {
+
+QStringList WrapAtSpaces(const QString &text, const QFontMetrics &metrics, int width)
+{
+    QStringList lines;
+    QString line;
+    for (const QString &word : text.split(QLatin1Char(' '))) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (line.isEmpty() || metrics.horizontalAdvance(longer) <= width) {
+            line = longer;
+        } else {
+            lines.append(line);
+            line = word;
+        }
+    }
+    if (!line.isEmpty() || lines.isEmpty())
+        lines.append(line);
+    return lines;
+}
+
+void SpaceWrapLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QRect area = contentsRect();
+    const Qt::Alignment alignment = QStyle::visualAlignment(layoutDirection(), this->alignment());
+    style()->drawItemText(&painter, area, int(alignment), palette(), isEnabled(),
+        WrapAtSpaces(text(), fontMetrics(), area.width()).join(QLatin1Char('\n')), foregroundRole());
+}
+
+void Line::paintEvent(QPaintEvent *)
+{
+    // At a whole scale the line is one device pixel thick, along its top or left edge. At a fractional
+    // scale it fills its whole area: a thinner fill can fall on a device row outside the widget's clip.
+    QRectF area = rect();
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == std::floor(ratio)) {
+        if (width() >= height())
+            area.setHeight(1 / ratio);
+        else
+            area.setWidth(1 / ratio);
+    }
+    QPainter painter(this);
+    painter.fillRect(area, palette().color(QPalette::WindowText));
+}
+
+} // namespace platform
