@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 // FormatWithPattern and PlainNumberText on arbitrary doubles, from raw bits or from a parsed text: every
 // text reads back with ParseLocaleNumber as the number it shows, and writing that number again gives the
 // same text.

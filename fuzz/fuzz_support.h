@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Helpers shared by the fuzz targets: the separator pairs of real locales and an independent reference
 // reader.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 // ParseLeadingNumber on arbitrary bytes: never crashes, ignores blanks anywhere, and agrees with
 // std::from_chars on plain decimal texts.
 #include <cmath>

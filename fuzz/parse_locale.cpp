@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 // ParseLocaleNumber on arbitrary bytes in each locale: never crashes, and whatever it accepts reads as
 // std::from_chars reads the same digits.
 #include <cmath>

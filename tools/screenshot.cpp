@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 // Renders the main window to a PNG without a display, for the docs and for checking the layout by eye.
 // Usage: somatra_screenshot OUTPUT.png [--design | --example]
 //   --design: skip the load handler; --example: a man, 18-29, 70 kg, 175 cm, moderately active

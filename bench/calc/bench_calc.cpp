@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 // The number texts run several times per keystroke; each call should stay well under a microsecond.
 #include <QTest>
 

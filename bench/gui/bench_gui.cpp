@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 // Cost of one recalculation pass and of one keystroke in the weight box, through the real window.
 // Run in a Release build: QT_QPA_PLATFORM=offscreen bench_gui -median 9
 #include <memory>

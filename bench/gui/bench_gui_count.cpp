@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 // Exactly K keystrokes or K passes inside functions that callgrind counts alone:
 //   valgrind --tool=callgrind --toggle-collect='somatra_measured_*' bench_gui_count keys 1000
 // Instructions per keystroke = total / K; set-up and teardown are outside the toggled functions.

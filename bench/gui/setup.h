@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Shared set-up of the GUI benchmarks: a shown main window with every choice made.
 #include <QApplication>

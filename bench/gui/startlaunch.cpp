@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 // Runs a start-up probe N times (after one unmeasured warm-up run) and prints the medians of its
 // figures. Usage: startlaunch N PROBE
 #include <algorithm>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 // Start-up probe: opens the window, and on its first frame prints the time since launch and the
 // peak resident memory, then exits. Built four times: with Form1 (somatra_startprobe); with Somatra's
 // form as uic builds it on a plain main window in the same font, without handlers or start-up

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 // Body mass index, its category, the appropriate weight range and the scale indicator.
 #include <cmath>
 

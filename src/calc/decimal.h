@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Decimal digit strings to and from doubles, shared by the number parsers and formatters.
 #include <cstdint>

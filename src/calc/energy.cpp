@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 // Basal metabolic rate, physical activity level, diet-induced thermogenesis and total energy expenditure.
 #include <array>
 #include <cmath>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 // Writing numbers: the fixed patterns of the result boxes and the plain form.
 #include <algorithm>
 #include <cmath>

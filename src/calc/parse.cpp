@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 // Reading numbers: the lenient reader of the measurement inputs and the strict one of result texts.
 #include <algorithm>
 #include <cmath>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The choices a person makes with the options: the hidden list that records each one, the text it
 // records there, and what the arithmetic takes for it. The only place these facts are stated.

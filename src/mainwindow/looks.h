@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // How the main window's results look: every colour, picture and font size that it writes at run time.
 #include <array>

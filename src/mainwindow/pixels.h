@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The format of the pre-rendered artwork (*.pixels): the pixels that reading the rendered PNG gives,
 // uncompressed, after this header. The build-time renderer writes it and the window reads it, so

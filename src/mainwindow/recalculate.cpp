@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 // The recalculation pass: reads every input from the controls, writes every result back.
 #include <algorithm>
 #include <array>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 // What screen readers hear of the results while the focus stays in an input: a short summary of what
 // changed, once the person pauses.
 #include <QTimer>

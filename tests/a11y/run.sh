@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Somatra developers
+# SPDX-License-Identifier: MIT
 # Runs Somatra on a private desktop (D-Bus session bus, Xvfb, openbox, AT-SPI registry) with the Orca
 # screen reader speaking to a silent sound device, and checks with test_orca.py what Orca says.
 # Usage: run.sh SOMATRA_BINARY. Exits 77 (skipped) when that desktop cannot start, unless CI is set:

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Somatra developers
+# SPDX-License-Identifier: MIT
 # What a blind person hears of Somatra: real keys drive the real program while the Orca screen reader
 # runs, and each step is judged by what Orca spoke (its debug log). Started by run.sh on a private
 # desktop with SOMATRA_PID and ORCA_LOG set.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 // The arithmetic against the worked examples and bounds of docs/calculation.md, exact to the last bit
 // where the order of operations decides it, and the promise that every written number reads back.
 #include <cmath>

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Somatra developers
+# SPDX-License-Identifier: MIT
 # Runs in a private display session, started and stopped here. Usage:
 #   session.sh x11 WIDTHxHEIGHT XFT_DPI|- COMMAND [ARGUMENTS]   the command on a new Xvfb screen
 #   session.sh wayland SOMATRA    a Wayland-only session (headless Weston, no X server): passes when

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 // Both windows as the X server shows them under a desktop's palette, style and scale: every line and
 // stripe present in its own colour, no caption clipped, the window within its screen, and with
 // SOMATRA_AA=1 (dark and high-contrast palettes) every caption at 4.5:1 and every line, stripe, radio

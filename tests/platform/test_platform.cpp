@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 // What the handlers rely on from the control helpers: a write that changes nothing raises nothing,
 // refused widths, case-blind lists, and the key codes that the digit filter sees and lets through.
 #include <QComboBox>

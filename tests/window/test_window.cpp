@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 // The main window and the About window as a person uses them and sees them: typing, pasting, options,
 // units and keys, the tab chain, and each window pixel for pixel as its reviewed picture. CTest runs it
 // again with QT_SCALE_FACTOR=2.

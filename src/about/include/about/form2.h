@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The About window: the program's description, the maker's notice and the home-page button.
 #include <memory>

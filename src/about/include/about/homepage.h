@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The request that opens the maker's web home page.
 #include <QString>

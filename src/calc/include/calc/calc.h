@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The nutrition arithmetic: number texts, units, body mass index, weight range and energy expenditure.
 // Standard C++ only; texts are UTF-8 and separators are strings, since real locales use multi-byte ones.

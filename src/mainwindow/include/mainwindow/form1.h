@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window: every input, result and holder of state is one of its named controls (form1.ui).
 //

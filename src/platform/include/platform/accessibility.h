@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // What screen readers get beyond Qt's defaults: controls they skip, text boxes read whole, bars that
 // read as words, spoken notices, and notices when a shown text changes.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The helpers that both windows use on their controls, each kind in its own header.
 #include "platform/colours.h"

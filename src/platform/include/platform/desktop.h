@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The fixed windows on the desktop they run on: readable colours under any palette, the style their
 // layout is designed for, and scrolling on a screen too small for them.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Fonts: the small dialog font that the fixed layouts of both windows are designed for, and bold text.
 #include <optional>

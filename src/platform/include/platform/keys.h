@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a key may type into a text box: the key-press hook and the filters of the measurement boxes.
 #include <functional>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Controls that paint themselves: a label that wraps at spaces only, and a line of the design.
 #include <QLabel>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The layout unit of the fixed windows: twips, 15 to a pixel at 96 dpi.
 #include <optional>

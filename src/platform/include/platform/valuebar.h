@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // A bar whose width draws a number on a scale, and what screen readers hear of it.
 #include <optional>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Somatra developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Writes to controls that skip an unchanged value, so no change signal and no relayout happen for
 // nothing; and the selection-only lists.
