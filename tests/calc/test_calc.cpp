@@ -77,6 +77,10 @@ private slots:
         row(" -1\n7\t5.5.5 ", -1, -175.5);
         row("25d-1", -1, 2.5);
         row("&HFFFF", -1, -1.); // 16 and 32 bits are two's complement
+        row("&H10000", -1, 65536.);
+        row("&HFFFFFFFF", -1, -1.);
+        row("&H100000000", -1, 4294967296.); // past 32 bits, a plain whole number
+        row("&HFFFFFFFFFFFFFFFFF", -1, 295147905179352825856.); // 68 bits, rounded to a double
         row("-2e308", -1, std::nullopt); // beyond a double: the statement fails
         row("&o17", -1, 15.);
         // Just above the half between 1 and the next double: only the 54th digit says so.

@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include "about/homepage.h"
 #include "mainwindow/form1.h"
@@ -101,10 +102,21 @@ public slots:
     void open(const QUrl &url) { opened << url; } // stands in for the desktop's web browser
 
 private slots:
+    // A modal dialog that nobody expects would hold the test up: the watchdog closes it and fails.
+    void init()
+    {
+        connect(&watchdog, &QTimer::timeout, this, [this] {
+            if (QWidget *modal = QApplication::activeModalWidget())
+                unexpectedModal = modal->windowTitle(), modal->close();
+        });
+        watchdog.start(100);
+    }
     void cleanup()
     {
+        watchdog.disconnect(), watchdog.stop();
         QLocale::setDefault(QLocale::c());
-        QVERIFY2(!QApplication::activeModalWidget(), "an unexpected modal dialog");
+        QVERIFY2(unexpectedModal.isEmpty() && !QApplication::activeModalWidget(),
+            qPrintable("an unexpected modal dialog " + unexpectedModal));
     }
 
     void workedExamples_data()
@@ -205,7 +217,9 @@ private slots:
         // State: every choice made, 175 cm, 70 kg. Action: English, then metric. Expected: captions and
         // names follow the units, the boxes and the TEE empty, the inches box only in English units.
         Window window;
-        window.perform(kChoices + QStringList { "Text2:175", "Text1:70", "Option13" });
+        window.perform(kChoices + QStringList { "Text2:175", "Text1:70", "Option12" });
+        QCOMPARE(window.text("Text2"), "175"); // clicking the chosen unit again switches nothing
+        window.perform({ "Option13" });
         const auto units = [&] {
             return QStringList { window.text("Label2"), window.text("Label1"), window.text("Frame5"),
                 window.get("Text2")->accessibleName(), window.get("Text1")->accessibleName(),
@@ -284,6 +298,24 @@ private slots:
         QVERIFY(AboutWindows().isEmpty());
     }
 
+    // F10 and then Return or Space choose About; closing it gives the focus back to the height box.
+    void menuBarKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+    void menuBarKeys()
+    {
+        QFETCH(int, key);
+        Window window;
+        QTest::keyClick(window.get("Text2"), Qt::Key_F10);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(AboutWindows().size(), 1);
+        AboutWindows().value(0)->close();
+        QTRY_COMPARE(QApplication::focusWidget(), window.get("Text2"));
+    }
+
     void tabChain()
     {
         Window window;
@@ -331,6 +363,8 @@ private slots:
 
 private:
     QList<QUrl> opened;
+    QTimer watchdog;
+    QString unexpectedModal;
 };
 
 QTEST_MAIN(TestWindow)
