@@ -113,6 +113,8 @@ void Form1::Form_Load()
     for (QWidget *hidden : std::initializer_list<QWidget *> {
              ui->Text6, ui->Text7, ui->Text8, ui->Label14, ui->Label17, ui->Label19, ui->Label20 })
         SetVisible(hidden, false);
+    // What the first announcement is compared with.
+    spoken = SpokenResults();
 }
 
 // The close is never refused.

@@ -18,13 +18,9 @@ constexpr int kPauseMs = 700;
 
 void Form1::ScheduleAnnouncement()
 {
-    if (!announceTimer)
+    // Passes before the window shows announce nothing: Form_Load notes what they leave.
+    if (!announceTimer || !isVisible())
         return;
-    // Passes before the window shows set what the first announcement is compared with.
-    if (!isVisible()) {
-        spoken = SpokenResults();
-        return;
-    }
     // The timer runs from the first change; when it ends, it waits again for whatever part of the
     // pause the later changes took. Restarting it on every pass would cost more than the pass.
     lastChange.start();

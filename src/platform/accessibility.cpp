@@ -336,7 +336,9 @@ void DescribePositionsInGroups(QWidget *root)
 }
 
 Announcer::Announcer(QWidget *window)
+    : m_window(window)
 {
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     // Readers leave out the word "notification" inside a status bar. The bar never shows, so the
     // window's layout does not change.
     auto *bar = new QStatusBar(window);
@@ -348,17 +350,20 @@ Announcer::Announcer(QWidget *window)
     m_notice->setProperty(kNotice, true);
     m_notice->setParent(bar);
     m_notice->hide();
+#endif
 }
 
 void Announcer::Announce(const QString &text)
 {
-    if (!m_notice || text.isEmpty() || !QAccessible::isActive())
+    if (!m_window || text.isEmpty() || !QAccessible::isActive())
         return;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // Screen readers that take announcements say the text alone, without calling it a notification.
-    QAccessibleAnnouncementEvent announced(m_notice->window(), text);
+    QAccessibleAnnouncementEvent announced(m_window, text);
     QAccessible::updateAccessibility(&announced);
 #else
+    if (!m_notice)
+        return;
     m_notice->setText(text);
     QAccessibleEvent shown(m_notice, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);

@@ -37,7 +37,8 @@ public:
     void Announce(const QString &text);
 
 private:
-    QPointer<QLabel> m_notice;
+    QPointer<QWidget> m_window;
+    QPointer<QLabel> m_notice; // before Qt 6.8, which has announcements
 };
 
 } // namespace platform
