@@ -104,6 +104,12 @@ SignificantDigits FifteenDigits(double finiteValue)
 {
     SignificantDigits result {};
     result.negative = std::signbit(finiteValue);
+    // Zero, which every empty box reads as, needs no digit generation: the window opens without it.
+    if (finiteValue == 0) {
+        std::fill_n(result.digits, 15, '0');
+        result.pointPosition = 1;
+        return result;
+    }
     // to_chars rounds exactly, so the 15 digits are the correctly rounded decimal, not a float approximation.
     char text[32];
     const auto end

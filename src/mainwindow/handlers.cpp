@@ -100,7 +100,7 @@ void Form1::Form_Load()
     // The clears of Text1, Text2 and Text7 each run a start-up pass through their change handlers.
     SetText(ui->Text1, QString());
     SetText(ui->Text2, QString());
-    for (QLineEdit *box : { ui->Text3, ui->Text4, ui->Text5, ui->Text6 })
+    for (QLineEdit *box : std::initializer_list<QLineEdit *> { ui->Text3, ui->Text4, ui->Text5, ui->Text6 })
         SetText(box, QString());
     SetText(ui->Text7, QString());
     SetText(ui->Text8, QString());

@@ -26,13 +26,13 @@ std::string Utf8(const QString &text)
 {
     if (text.size() > 15)
         return text.toStdString();
-    std::string utf8(static_cast<std::size_t>(text.size()), '\0');
+    char ascii[15];
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i].unicode() >= 0x80)
             return text.toStdString();
-        utf8[static_cast<std::size_t>(i)] = static_cast<char>(text[i].unicode());
+        ascii[i] = static_cast<char>(text[i].unicode());
     }
-    return utf8;
+    return std::string(ascii, static_cast<std::size_t>(text.size()));
 }
 
 std::string Utf8(const QLineEdit *box)

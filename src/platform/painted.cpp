@@ -4,9 +4,11 @@
 
 #include <cmath>
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace platform {
 
@@ -51,6 +53,49 @@ void Line::paintEvent(QPaintEvent *)
     }
     QPainter painter(this);
     painter.fillRect(area, palette().color(QPalette::WindowText));
+}
+
+ResultBox::ResultBox(QWidget *parent)
+    : QLineEdit(parent)
+{
+    connect(this, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (!text.isEmpty())
+            LayOutFont();
+    });
+}
+
+void ResultBox::changeEvent(QEvent *event)
+{
+    if (event->type() != QEvent::FontChange) {
+        QLineEdit::changeEvent(event);
+        return;
+    }
+    m_fontWaits = true;
+    // Repaint, without the line edit's new layout of its text.
+    QWidget::changeEvent(event);
+}
+
+void ResultBox::paintEvent(QPaintEvent *event)
+{
+    // Empty and read-only, a line edit draws its panel alone: no text, no cursor.
+    if (m_fontWaits && text().isEmpty() && isReadOnly()) {
+        QPainter painter(this);
+        QStyleOptionFrame panel;
+        initStyleOption(&panel);
+        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+        return;
+    }
+    LayOutFont();
+    QLineEdit::paintEvent(event);
+}
+
+void ResultBox::LayOutFont()
+{
+    if (!m_fontWaits)
+        return;
+    m_fontWaits = false;
+    QEvent change(QEvent::FontChange);
+    QLineEdit::changeEvent(&change);
 }
 
 } // namespace platform

@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Somatra developers
 // SPDX-License-Identifier: MIT
 #pragma once
-// Controls that paint themselves: a label that wraps at spaces only, and a line of the design.
+// Controls that paint themselves: a label that wraps at spaces only, a line of the design, and a box
+// that shows results.
 #include <QLabel>
+#include <QLineEdit>
 #include <QStringList>
 #include <QWidget>
 
@@ -35,6 +37,25 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+};
+
+// A read-only box for results in a font of their own. A new font is laid out when the box has text
+// to draw; until then the box draws its empty panel, as a read-only line edit without text does. The
+// window thus opens without loading a large bold face only to draw nothing in it.
+class ResultBox : public QLineEdit
+{
+    Q_OBJECT
+public:
+    explicit ResultBox(QWidget *parent = nullptr);
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void LayOutFont();
+
+    bool m_fontWaits = false;
 };
 
 } // namespace platform
