@@ -49,9 +49,8 @@ public:
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
-        if (type == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface *>(this)
+                                                   : QAccessibleWidget::interface_cast(type);
     }
     QString text(QAccessible::Text type) const override
     {
