@@ -1,10 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Somatra developers
 // SPDX-License-Identifier: MIT
 // What the handlers rely on from the control helpers: a write that changes nothing raises nothing,
-// refused widths, case-blind lists, result boxes drawn as line edits are, and the key codes that the
-// digit filter sees and lets through.
-#include <vector>
-
+// refused widths, case-blind lists, and the key codes that the digit filter sees and lets through.
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -57,49 +54,6 @@ private slots:
                 || metrics.horizontalAdvance(line) <= metrics.horizontalAdvance(message) / 2);
         QCOMPARE(
             platform::WrapAtSpaces(QStringLiteral("kg/m2 x"), metrics, 1), QStringList({ "kg/m2", "x" }));
-    }
-
-    // A result box draws what a read-only line edit with the same font, text and focus draws, whenever
-    // its font came.
-    void resultBoxes_data()
-    {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<bool>("focused");
-        QTest::newRow("empty") << QString() << QString() << false;
-        QTest::newRow("empty, focused") << QString() << QString() << true;
-        QTest::newRow("first result") << QString() << QStringLiteral("22.9") << false;
-        QTest::newRow("font while showing") << QStringLiteral("22.9") << QStringLiteral("22.9") << false;
-        QTest::newRow("cleared") << QStringLiteral("Text3") << QString() << false;
-    }
-
-    void resultBoxes()
-    {
-        QFETCH(QString, before);
-        QFETCH(QString, after);
-        QFETCH(bool, focused);
-        QWidget window;
-        platform::ResultBox box(&window);
-        QLineEdit reference(&window);
-        for (QLineEdit *edit : std::initializer_list<QLineEdit *> { &box, &reference }) {
-            edit->setReadOnly(true);
-            edit->resize(73, 33);
-            edit->setText(before);
-            platform::SetBoldFont(edit, 14);
-            edit->setText(after);
-        }
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        std::vector<QImage> drawn;
-        for (QLineEdit *edit : std::initializer_list<QLineEdit *> { &box, &reference }) {
-            if (focused)
-                edit->setFocus();
-            else
-                edit->clearFocus();
-            drawn.push_back(edit->grab().toImage());
-        }
-        QCOMPARE(drawn[0], drawn[1]);
     }
 
     void keyCodes_data()
