@@ -55,15 +55,6 @@ void Line::paintEvent(QPaintEvent *)
     painter.fillRect(area, palette().color(QPalette::WindowText));
 }
 
-ResultBox::ResultBox(QWidget *parent)
-    : QLineEdit(parent)
-{
-    connect(this, &QLineEdit::textChanged, this, [this](const QString &text) {
-        if (!text.isEmpty())
-            LayOutFont();
-    });
-}
-
 void ResultBox::changeEvent(QEvent *event)
 {
     if (event->type() != QEvent::FontChange) {
@@ -85,6 +76,7 @@ void ResultBox::paintEvent(QPaintEvent *event)
         style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
         return;
     }
+    // Drawing text is the first need of the layout, whichever came first, the font or the text.
     LayOutFont();
     QLineEdit::paintEvent(event);
 }

@@ -39,14 +39,14 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-// A read-only box for results in a font of their own. A new font is laid out when the box has text
-// to draw; until then the box draws its empty panel, as a read-only line edit without text does. The
-// window thus opens without loading a large bold face only to draw nothing in it.
+// A read-only box for results in a font of their own. A new font is laid out when the box first
+// draws text; until then the box draws its empty panel, as a read-only line edit without text does.
+// The window thus opens without loading a large bold face only to draw nothing in it.
 class ResultBox : public QLineEdit
 {
     Q_OBJECT
 public:
-    explicit ResultBox(QWidget *parent = nullptr);
+    using QLineEdit::QLineEdit;
 
 protected:
     void changeEvent(QEvent *event) override;
