@@ -39,6 +39,8 @@ inline void MakeEveryChoice(Form1 &form)
         Click(form, option);
     Type(Find<QLineEdit>(form, "Text2"), "175");
     Type(Find<QLineEdit>(form, "Text1"), "70");
+    // The window draws its results, as it does between a person's keystrokes.
+    QCoreApplication::processEvents();
 }
 
 // A box holds at most 32,767 characters; pasting bypasses the digit filter.
