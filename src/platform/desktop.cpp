@@ -3,7 +3,9 @@
 #include "platform/desktop.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <vector>
 
 #include <QApplication>
 #include <QLabel>
@@ -44,7 +46,7 @@ bool LighterReads(const QColor &background)
 }
 
 // The least step of lightness, 0 to 1, that takes every shade to the ratio; 1 where none does.
-double LeastStep(const QColor *shades, std::size_t count, const QColor &background, double ratio)
+double SearchLeastStep(const QColor *shades, std::size_t count, const QColor &background, double ratio)
 {
     const double sign = LighterReads(background) ? 1 : -1;
     const auto reaches = [&](double step) {
@@ -60,6 +62,36 @@ double LeastStep(const QColor *shades, std::size_t count, const QColor &backgrou
         (reaches(middle) ? high : low) = middle;
     }
     return sign * high;
+}
+
+// The same, remembered: every pass and every painted frame asks again for the few colours of the
+// design on the same background, and a search costs some hundred times a lookup.
+double LeastStep(const QColor *shades, std::size_t count, const QColor &background, double ratio)
+{
+    struct Known
+    {
+        std::array<QRgb, 3> shades;
+        std::size_t count;
+        QRgb background;
+        double ratio;
+        double step;
+    };
+    static std::vector<Known> known;
+    std::array<QRgb, 3> key {};
+    count = std::min(count, key.size());
+    for (std::size_t i = 0; i < count; ++i)
+        key[i] = shades[i].rgba();
+    for (const Known &entry : known) {
+        if (entry.shades == key && entry.count == count && entry.background == background.rgba()
+            && entry.ratio == ratio)
+            return entry.step;
+    }
+    // A few palettes' worth; a desktop that keeps changing its palette starts the list again.
+    if (known.size() >= 64)
+        known.clear();
+    const double step = SearchLeastStep(shades, count, background, ratio);
+    known.push_back({ key, count, background.rgba(), ratio, step });
+    return step;
 }
 
 QColor Background(const QWidget *control)
