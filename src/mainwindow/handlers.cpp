@@ -78,12 +78,10 @@ void Form1::ConnectHandlers()
 
 void Form1::Form_Load()
 {
-    // The carriers of intermediate results never show: they keep their texts and fonts without laying
-    // them out, though every pass writes them.
-    for (QLineEdit *carrier : { ui->Text4, ui->Text5, ui->Text6, ui->Text7, ui->Text8 }) {
+    // The carriers of intermediate results never show: they keep their texts without laying them out,
+    // though every pass writes them. Being result boxes, they never lay out their fonts either.
+    for (QLineEdit *carrier : { ui->Text4, ui->Text5, ui->Text6, ui->Text7, ui->Text8 })
         carrier->setEchoMode(QLineEdit::NoEcho);
-        platform::KeepFontsUnlaidOut(carrier);
-    }
     SetText(ui->Text11, QString());
     for (QLabel *bar : std::initializer_list<QLabel *> { ui->Label49, ui->Label50, ui->Label51 })
         platform::SetWidthTwips(bar, 0);

@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/font.h"
 
-#include <QEvent>
-#include <QObject>
 #include <QWidget>
 
 namespace platform {
@@ -29,24 +27,6 @@ void SetBoldFont(QWidget *control, std::optional<int> pointSize, QFont::StyleStr
     font.setStyleStrategy(strategy);
     if (font != control->font())
         control->setFont(font);
-}
-
-namespace {
-
-class FontChangeSink : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::FontChange; }
-};
-
-} // namespace
-
-void KeepFontsUnlaidOut(QWidget *control)
-{
-    control->installEventFilter(new FontChangeSink(control));
 }
 
 } // namespace platform

@@ -17,8 +17,4 @@ QFont DialogFont();
 void SetBoldFont(QWidget *control, std::optional<int> pointSize = std::nullopt,
     QFont::StyleStrategy strategy = QFont::PreferDefault);
 
-// A control that never shows takes the fonts it is given without laying its text out in them, which
-// would load a font engine for nothing.
-void KeepFontsUnlaidOut(QWidget *control);
-
 } // namespace platform

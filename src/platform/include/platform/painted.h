@@ -39,9 +39,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-// A read-only box for results in a font of their own. A new font is laid out when the box first
-// draws text; until then the box draws its empty panel, as a read-only line edit without text does.
-// The window thus opens without loading a large bold face only to draw nothing in it.
+// A box for results in a font of their own. A new font is laid out when the box first draws text;
+// until then an empty read-only box draws its panel alone, as a line edit would, and a box that never
+// shows never lays it out. The window thus opens without loading a bold face only to draw nothing.
 class ResultBox : public QLineEdit
 {
     Q_OBJECT
