@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Somatra developers
 // SPDX-License-Identifier: MIT
 // Build-time tool: renders a scalable picture into a square PNG of a given size. An output named
-// *.pixels gets instead the pixels that reading that PNG gives, uncompressed, after a header of four
-// native 32-bit words (width, height, QImage::Format, bytes per line): the program then shows the same
-// picture without decoding an image at start-up.
+// *.pixels gets instead the pixels that reading that PNG gives, uncompressed, after the header that
+// pixels.h defines: the program then shows the same picture without decoding an image at start-up.
 #include <cstdint>
 #include <cstdio>
 

@@ -4,6 +4,7 @@
 // The choices a person makes with the options: the hidden list that records each one, the text it
 // records there, and what the arithmetic takes for it. The only place these facts are stated.
 #include <array>
+#include <optional>
 #include <variant>
 
 #include "calc/calc.h"
@@ -60,6 +61,18 @@ template <typename Value> std::optional<Value> Recorded(QComboBox *U::*list, con
     for (const Choice &choice : kChoices) {
         if (choice.list == list && text == QLatin1String(choice.recorded))
             return std::get<Value>(choice.value);
+    }
+    return std::nullopt;
+}
+
+// The value of the chosen option among those that carry a Value, for a type that one group of
+// options carries (an age group, a sex); nothing while none is chosen.
+template <typename Value> std::optional<Value> Chosen(const U &ui)
+{
+    for (const Choice &choice : kChoices) {
+        const auto *value = std::get_if<Value>(&choice.value);
+        if (value && (ui.*choice.option)->isChecked())
+            return *value;
     }
     return std::nullopt;
 }

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "mainwindow/form1.h"
 
-#include <cstdint>
 #include <cstring>
 
 #include <QIcon>

@@ -124,16 +124,12 @@ void ShowWeightRange(const Ui::Form1 &ui, double heightCm, const calc::NumberSep
 void WriteBasalMetabolicRate(
     const Ui::Form1 &ui, const calc::BodyMeasurements &body, const calc::NumberSeparators &separators)
 {
-    for (const choices::Choice &sex : choices::kChoices) {
-        for (const choices::Choice &age : choices::kChoices) {
-            const auto *sexValue = std::get_if<calc::Sex>(&sex.value);
-            const auto *ageValue = std::get_if<calc::AgeGroup>(&age.value);
-            if (sexValue && ageValue && (ui.*age.option)->isChecked() && (ui.*sex.option)->isChecked())
-                SetResult(ui.Text6,
-                    calc::FormatWithPattern(calc::BasalMetabolicRate(*ageValue, *sexValue, body),
-                        calc::Pattern::Whole, separators));
-        }
-    }
+    const auto age = choices::Chosen<calc::AgeGroup>(ui);
+    const auto sex = choices::Chosen<calc::Sex>(ui);
+    if (age && sex)
+        SetResult(ui.Text6,
+            calc::FormatWithPattern(
+                calc::BasalMetabolicRate(*age, *sex, body), calc::Pattern::Whole, separators));
 }
 
 // The PAL of the texts the lists record. A new text runs a nested pass through the PAL box's change
