@@ -21,6 +21,13 @@ std::optional<double> BodyMassIndex(const BodyMeasurements &body)
     return bmi;
 }
 
+std::optional<double> MeasuredBmi(const Measured &measured)
+{
+    if (!measured.weightKg || !measured.heightCm)
+        return std::nullopt;
+    return BodyMassIndex(BodyMeasurements { *measured.weightKg, *measured.heightCm });
+}
+
 BmiCategory ClassifyBmi(std::optional<double> bmi)
 {
     // Without a BMI there is nothing to classify: counting it as 0 would diagnose malnutrition.
@@ -49,16 +56,23 @@ std::string RangeTextKg(std::string_view lowerText, std::string_view upperText)
     return text;
 }
 
+std::optional<std::string> LimitTextLbs(std::string_view kgText, const NumberSeparators &separators)
+{
+    // Pounds come from the kilograms as shown, not from the exact limits.
+    const auto kg = ParseLocaleNumber(kgText, separators);
+    if (!kg)
+        return std::nullopt;
+    return FormatWithPattern(KgToLbs(*kg), Pattern::WholeGrouped, separators);
+}
+
 std::optional<std::string> RangeTextLbs(
     std::string_view lowerText, std::string_view upperText, const NumberSeparators &separators)
 {
-    // Pounds come from the kilograms as shown, not from the exact limits.
-    const auto lower = ParseLocaleNumber(lowerText, separators);
-    const auto upper = ParseLocaleNumber(upperText, separators);
+    const auto lower = LimitTextLbs(lowerText, separators);
+    const auto upper = LimitTextLbs(upperText, separators);
     if (!lower || !upper)
         return std::nullopt;
-    return RangeTextKg(FormatWithPattern(KgToLbs(*lower), Pattern::WholeGrouped, separators),
-        FormatWithPattern(KgToLbs(*upper), Pattern::WholeGrouped, separators));
+    return RangeTextKg(*lower, *upper);
 }
 
 float ScaleBarWidth(std::optional<double> shownBmi)

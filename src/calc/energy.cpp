@@ -29,11 +29,16 @@ constexpr std::array<std::array<std::array<double, 3>, 3>, 2> kActivityLevels { 
     { { { 1.4, 1.5, 1.6 }, { 1.5, 1.6, 1.7 }, { 1.6, 1.7, 1.8 } } },
 } };
 
+const BmrEquation &EquationOf(AgeGroup age, Sex sex)
+{
+    return kBmrEquations[static_cast<std::size_t>(sex)][static_cast<std::size_t>(age)];
+}
+
 } // namespace
 
 std::optional<double> BasalMetabolicRate(AgeGroup age, Sex sex, const BodyMeasurements &body)
 {
-    const BmrEquation &equation = kBmrEquations[static_cast<std::size_t>(sex)][static_cast<std::size_t>(age)];
+    const BmrEquation &equation = EquationOf(age, sex);
     // Strictly left to right: weight term, height term divided by 100, their sum, then the constant.
     double bmr = equation.weightFactor * body.weightKg;
     if (equation.heightFactor)
@@ -42,6 +47,14 @@ std::optional<double> BasalMetabolicRate(AgeGroup age, Sex sex, const BodyMeasur
     if (!std::isfinite(bmr))
         return std::nullopt;
     return bmr;
+}
+
+std::optional<double> MeasuredBmr(AgeGroup age, Sex sex, const Measured &measured)
+{
+    if (!measured.weightKg || (EquationOf(age, sex).heightFactor && !measured.heightCm))
+        return std::nullopt;
+    return BasalMetabolicRate(
+        age, sex, BodyMeasurements { *measured.weightKg, measured.heightCm.value_or(0) });
 }
 
 double PhysicalActivityLevel(Sex sex, Intensity outsideWork, Intensity atWork)

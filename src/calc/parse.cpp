@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 #include "calc/calc.h"
 #include "decimal.h"
@@ -32,10 +33,14 @@ public:
     }
     bool AtEnd() const { return pos_ >= text_.size(); }
     char Peek() const { return AtEnd() ? '\0' : text_[pos_]; }
-    void Advance()
+    void Advance(std::size_t characters = 1)
     {
-        ++pos_;
+        pos_ += characters;
         SkipBlanks();
+    }
+    bool StartsWith(std::string_view prefix) const
+    {
+        return !prefix.empty() && text_.substr(std::min(pos_, text_.size()), prefix.size()) == prefix;
     }
 
 private:
@@ -110,11 +115,10 @@ std::optional<double> ReadRadixNumber(BlankSkippingCursor &cursor, int bitsPerDi
     return value;
 }
 
-} // namespace
-
-std::optional<double> ParseLeadingNumber(std::string_view text)
+// The leading number of a text, with "." and, where given, a second separator as its decimal point.
+// Leaves the cursor after the number.
+std::optional<double> ReadLeadingNumber(BlankSkippingCursor &cursor, std::string_view otherPoint)
 {
-    BlankSkippingCursor cursor(text);
     if (cursor.Peek() == '&') {
         cursor.Advance();
         const char kind = cursor.Peek();
@@ -137,8 +141,11 @@ std::optional<double> ParseLeadingNumber(std::string_view text)
     detail::DecimalAccumulator number;
     for (; IsDigit(cursor.Peek()); cursor.Advance())
         number.AddIntegerDigit(cursor.Peek() - '0');
-    if (cursor.Peek() == '.') {
-        cursor.Advance();
+    const std::size_t point = cursor.Peek() == '.' ? 1
+        : cursor.StartsWith(otherPoint)            ? otherPoint.size()
+                                                   : 0;
+    if (point > 0) {
+        cursor.Advance(point);
         for (; IsDigit(cursor.Peek()); cursor.Advance())
             number.AddFractionDigit(cursor.Peek() - '0');
     }
@@ -160,6 +167,121 @@ std::optional<double> ParseLeadingNumber(std::string_view text)
         number.AddExponent(exponentNegative ? -exponent : exponent);
     }
     return number.ToDouble(negative);
+}
+
+// Blanks as people paste them, the no-break spaces that some locales group thousands with included.
+std::size_t PastedBlankAt(std::string_view text)
+{
+    if (!text.empty() && IsInputBlank(text.front()))
+        return 1;
+    for (std::string_view blank : { "\r", "\u00a0", "\u202f" }) {
+        if (text.substr(0, blank.size()) == blank)
+            return blank.size();
+    }
+    return 0;
+}
+
+} // namespace
+
+std::optional<double> ParseLeadingNumber(std::string_view text)
+{
+    BlankSkippingCursor cursor(text);
+    return ReadLeadingNumber(cursor, {});
+}
+
+std::optional<double> ParseMeasurement(std::string_view text, const NumberSeparators &separators)
+{
+    BlankSkippingCursor cursor(text);
+    const std::optional<double> value = ReadLeadingNumber(cursor, separators.decimal);
+    if (!value || !(*value > 0))
+        return std::nullopt;
+    for (std::string_view separator :
+        { std::string_view("."), std::string_view(separators.decimal), std::string_view(separators.group) }) {
+        if (cursor.StartsWith(separator)) {
+            cursor.Advance(separator.size());
+            if (IsDigit(cursor.Peek()))
+                return std::nullopt;
+            break;
+        }
+    }
+    return value;
+}
+
+std::optional<std::string> TypedFormOfPaste(std::string_view text, const NumberSeparators &separators)
+{
+    // The number as runs of digits and the separators between them; blanks join digits.
+    enum class Mark
+    {
+        Group,
+        Point, // "."
+        Decimal // the locale's own decimal separator
+    };
+    std::vector<std::string> runs(1);
+    std::vector<Mark> marks;
+    const auto startsWith = [&text](std::string_view prefix) {
+        return !prefix.empty() && text.substr(0, prefix.size()) == prefix;
+    };
+    while (!text.empty()) {
+        if (const std::size_t blank = PastedBlankAt(text)) {
+            text.remove_prefix(blank);
+            continue;
+        }
+        std::optional<Mark> mark;
+        std::size_t length = 1;
+        if (IsDigit(text.front())) {
+            runs.back().push_back(text.front());
+        } else if (startsWith(separators.decimal)) {
+            mark = separators.decimal == "." ? Mark::Point : Mark::Decimal;
+            length = separators.decimal.size();
+        } else if (startsWith(separators.group)) {
+            mark = Mark::Group;
+            length = separators.group.size();
+        } else if (text.front() == '.') {
+            mark = Mark::Point;
+        } else {
+            break;
+        }
+        if (mark) {
+            marks.push_back(*mark);
+            runs.emplace_back();
+        }
+        text.remove_prefix(length);
+    }
+    // After the number only a unit may follow: "kg", "cm".
+    if (std::any_of(text.begin(), text.end(), IsDigit))
+        return std::nullopt;
+    if (marks.empty() && runs.front().empty())
+        return text.empty() ? std::optional<std::string>(std::string()) : std::nullopt;
+
+    // The locale's reading: whole digits grouped by threes after a first group of one to three, then
+    // at most one decimal separator with the fraction.
+    const auto read = [&](bool pointGroups) -> std::optional<std::string> {
+        std::string typed;
+        std::size_t mark = 0;
+        for (; mark < marks.size(); ++mark) {
+            const bool groups = marks[mark] == Mark::Group && (separators.group != "." || pointGroups);
+            if (!groups)
+                break;
+            const std::size_t first = runs[mark].size();
+            if ((mark == 0 && (first == 0 || first > 3)) || runs[mark + 1].size() != 3)
+                return std::nullopt;
+        }
+        for (std::size_t run = 0; run <= mark; ++run)
+            typed += runs[run];
+        if (mark < marks.size()) {
+            if (marks.size() - mark > 1 || (marks[mark] == Mark::Group && separators.group != "."))
+                return std::nullopt;
+            typed += marks[mark] == Mark::Decimal ? separators.decimal : std::string(".");
+            typed += runs[mark + 1];
+        }
+        if (typed.find_first_of("0123456789") == std::string::npos)
+            return std::nullopt;
+        return typed;
+    };
+    // Where "." groups thousands, a point that cannot group is the decimal point that a person types.
+    if (auto typed = read(true))
+        return typed;
+    return separators.group == "." ? read(false) : std::nullopt;
 }
 
 std::optional<double> ParseLocaleNumber(std::string_view text, const NumberSeparators &separators)

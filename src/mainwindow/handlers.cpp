@@ -63,10 +63,11 @@ void Form1::ConnectHandlers()
     connect(ui->Text2, &QLineEdit::textChanged, this, &Form1::Text2_Change);
     connect(ui->Text7, &QLineEdit::textChanged, this, &Form1::Text7_Change);
     connect(ui->Text11, &QLineEdit::textChanged, this, &Form1::Text11_Change);
-    // Weight and height take digits only; the inches also take a half, as in 9.5.
-    for (QLineEdit *box : { ui->Text1, ui->Text2 })
-        platform::InstallKeyPressHook(box, &platform::DigitsOnly);
-    platform::InstallKeyPressHook(ui->Text11, &platform::DigitsAndOnePoint);
+    // The measurements take digits and one decimal separator as typed, and pastes as numbers.
+    for (QLineEdit *box : { ui->Text1, ui->Text2, ui->Text11 }) {
+        platform::InstallKeyPressHook(box, &platform::DigitsAndOneDecimal);
+        platform::ReadPastesAsNumbers(box);
+    }
     connect(ui->Ab, &QAction::triggered, this, &Form1::Ab_Click);
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, &Form1::F10_Press);
 
@@ -178,8 +179,9 @@ void Form1::Option13_Click()
         SwitchUnits(true);
 }
 
-// Runs no pass of its own: clearing the boxes does, in the new units. The TEE box is emptied after
-// those passes; the inches box keeps its text when switching to English units.
+// Clearing the boxes runs passes in the new units; the TEE box is emptied after them, and the inches
+// box keeps its text when switching to English units. A last pass makes every result follow the
+// inputs and units that the switch leaves, also where the boxes were empty already.
 void Form1::SwitchUnits(bool english)
 {
     SetCaption(ui->Label2, english ? QStringLiteral("ft") : QStringLiteral("cm"));
@@ -201,7 +203,7 @@ void Form1::SwitchUnits(bool english)
     ui->Text2->setFocus();
     pendingNotice = english ? QStringLiteral("English units, height and weight cleared")
                             : QStringLiteral("Metric units, height and weight cleared");
-    ScheduleAnnouncement();
+    Recalculate();
 }
 
 void Form1::Combo4_Click()

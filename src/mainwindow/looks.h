@@ -46,6 +46,27 @@ inline const std::array<CategoryLook, 4> kCategoryLooks { {
         { kDarkRed, kRed, kPaleRed }, Picture::Warning },
 } };
 
+// What shows instead of the category when a measurement is beyond any adult's, and so more likely
+// mistyped than true: which one to check, in the warning's look.
+inline const std::array<CategoryLook, 3> kDoubtLooks { {
+    { calc::BmiCategory::Unclassified, "please check the weight",
+        "Please check the weight: no adult has ever weighed that", kRed, { kDarkRed, kRed, kPaleRed },
+        Picture::Warning },
+    { calc::BmiCategory::Unclassified, "please check the height",
+        "Please check the height: no adult has ever measured that", kRed, { kDarkRed, kRed, kPaleRed },
+        Picture::Warning },
+    { calc::BmiCategory::Unclassified, "please check weight and height",
+        "Please check weight and height: no adult has ever measured those", kRed,
+        { kDarkRed, kRed, kPaleRed }, Picture::Warning },
+} };
+
+inline const CategoryLook *DoubtLookOf(calc::Doubts doubts)
+{
+    if (!doubts.Any())
+        return nullptr;
+    return &kDoubtLooks[doubts.weight && doubts.height ? 2 : doubts.weight ? 0 : 1];
+}
+
 // The look of a category; none without a BMI.
 inline const CategoryLook *LookOf(calc::BmiCategory category)
 {

@@ -64,29 +64,29 @@ std::optional<double> ReadBack(const QLineEdit *box, const calc::NumberSeparator
     return calc::ParseLocaleNumber(Utf8(box), separators);
 }
 
-// A number beyond a double leaves its field at 0, like any failed statement.
-calc::BodyMeasurements ReadMeasurements(const Ui::Form1 &ui)
+// Each measurement is absent where its box holds no usable number.
+calc::Measured ReadMeasurements(const Ui::Form1 &ui, const calc::NumberSeparators &separators)
 {
-    calc::BodyMeasurements body;
-    body.heightCm = calc::ParseLeadingNumber(Utf8(ui.Text2)).value_or(0);
-    body.weightKg = calc::ParseLeadingNumber(Utf8(ui.Text1)).value_or(0);
-    if (ui.Option13->isChecked()) {
-        if (const auto inches = calc::ParseLeadingNumber(Utf8(ui.Text11)))
-            body.heightCm = calc::FeetInchesToCm(body.heightCm, *inches);
-        body.weightKg = calc::LbsToKg(body.weightKg);
-    }
-    return body;
+    if (ui.Option13->isChecked())
+        return calc::MeasuredEnglish(Utf8(ui.Text1), Utf8(ui.Text2), Utf8(ui.Text11), separators);
+    return calc::MeasuredMetric(Utf8(ui.Text1), Utf8(ui.Text2), separators);
 }
 
-// The BMI and its category. Without a BMI (no usable height) there is no message and no picture. Each
-// picture is written once with its final state, so a pass that keeps the category does not hide and
-// show it again. The bar colours stay when there is no category: the bars have no width.
+// The BMI and its category, or the measurement to check where one is beyond any adult's. Without a
+// BMI (no weight or no height) there is no message and no picture. Each picture is written once with
+// its final state, so a pass that keeps the category does not hide and show it again. The bar colours
+// stay when there is no category: the bars have no width.
 const looks::CategoryLook *ShowBodyMassIndex(
-    const Ui::Form1 &ui, const calc::BodyMeasurements &body, const calc::NumberSeparators &separators)
+    const Ui::Form1 &ui, const calc::Measured &measured, const calc::NumberSeparators &separators)
 {
-    const std::optional<double> bmi = calc::BodyMassIndex(body);
+    const std::optional<double> bmi = calc::MeasuredBmi(measured);
     SetResult(ui.Text3, calc::FormatWithPattern(bmi, calc::Pattern::OneDecimal, separators));
-    const looks::CategoryLook *look = looks::LookOf(calc::ClassifyBmi(bmi));
+    const looks::CategoryLook *look = nullptr;
+    if (bmi) {
+        look = looks::DoubtLookOf(calc::DoubtfulMeasurements(measured));
+        if (!look)
+            look = looks::LookOf(calc::ClassifyBmi(bmi));
+    }
     if (look) {
         SetResult(ui.Label4, look->message);
         // Off the design palette the colours move just enough in lightness to stay readable.
@@ -104,32 +104,50 @@ const looks::CategoryLook *ShowBodyMassIndex(
     return look;
 }
 
-// Whole kilograms in the hidden limit boxes; pounds derive from those texts.
-void ShowWeightRange(const Ui::Form1 &ui, double heightCm, const calc::NumberSeparators &separators)
+struct Limits
 {
-    const calc::WeightRange range = calc::AppropriateWeightRange(heightCm);
-    SetResult(ui.Text4, calc::FormatWithPattern(range.lowerKg, calc::Pattern::WholeGrouped, separators));
-    SetResult(ui.Text5, calc::FormatWithPattern(range.upperKg, calc::Pattern::WholeGrouped, separators));
-    const std::string lowerText = Utf8(ui.Text4);
-    const std::string upperText = Utf8(ui.Text5);
-    std::string rangeText = calc::RangeTextKg(lowerText, upperText);
+    std::string lower;
+    std::string upper;
+};
+
+// Whole kilograms in the hidden limit boxes; pounds derive from those texts. Without a height there
+// are no limits and the range shows no figures.
+Limits ShowWeightRange(
+    const Ui::Form1 &ui, std::optional<double> heightCm, const calc::NumberSeparators &separators)
+{
+    std::optional<calc::WeightRange> range;
+    if (heightCm)
+        range = calc::AppropriateWeightRange(*heightCm);
+    SetResult(ui.Text4,
+        calc::FormatWithPattern(
+            range ? std::optional(range->lowerKg) : std::nullopt, calc::Pattern::WholeGrouped, separators));
+    SetResult(ui.Text5,
+        calc::FormatWithPattern(
+            range ? std::optional(range->upperKg) : std::nullopt, calc::Pattern::WholeGrouped, separators));
+    Limits limits { Utf8(ui.Text4), Utf8(ui.Text5) };
     if (ui.Option13->isChecked()) {
-        if (auto pounds = calc::RangeTextLbs(lowerText, upperText, separators))
-            rangeText = std::move(*pounds);
+        const auto lower = calc::LimitTextLbs(limits.lower, separators);
+        const auto upper = calc::LimitTextLbs(limits.upper, separators);
+        if (lower && upper)
+            limits = { *lower, *upper };
     }
-    SetResult(ui.Label23, rangeText);
+    SetResult(ui.Label23,
+        limits.lower.empty() && limits.upper.empty() ? std::string()
+                                                     : calc::RangeTextKg(limits.lower, limits.upper));
+    return limits;
 }
 
-// The BMR of the chosen age group and sex; with either not chosen the box keeps its text.
+// The BMR of the chosen age group and sex, empty without a measurement its equation uses; with either
+// choice not made the box keeps its text.
 void WriteBasalMetabolicRate(
-    const Ui::Form1 &ui, const calc::BodyMeasurements &body, const calc::NumberSeparators &separators)
+    const Ui::Form1 &ui, const calc::Measured &measured, const calc::NumberSeparators &separators)
 {
     const auto age = choices::Chosen<calc::AgeGroup>(ui);
     const auto sex = choices::Chosen<calc::Sex>(ui);
     if (age && sex)
         SetResult(ui.Text6,
             calc::FormatWithPattern(
-                calc::BasalMetabolicRate(*age, *sex, body), calc::Pattern::Whole, separators));
+                calc::MeasuredBmr(*age, *sex, measured), calc::Pattern::Whole, separators));
 }
 
 // The PAL of the texts the lists record. A new text runs a nested pass through the PAL box's change
@@ -163,17 +181,25 @@ void ShowScale(const Ui::Form1 &ui, const looks::CategoryLook *look, const calc:
     ui.Label49->SetReading(shownBmi, ui.Text3->text(), look ? look->spoken : nullptr);
 }
 
+QString FromUtf8(const std::string &text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
 } // namespace
 
 void Form1::Recalculate()
 {
     const calc::NumberSeparators &separators = platform::LocaleSeparators();
-    const calc::BodyMeasurements body = ReadMeasurements(*ui);
-    const looks::CategoryLook *look = ShowBodyMassIndex(*ui, body, separators);
-    ShowWeightRange(*ui, body.heightCm, separators);
-    WriteBasalMetabolicRate(*ui, body, separators);
+    const calc::Measured measured = ReadMeasurements(*ui, separators);
+    const looks::CategoryLook *look = ShowBodyMassIndex(*ui, measured, separators);
+    const Limits limits = ShowWeightRange(*ui, measured.heightCm, separators);
+    WriteBasalMetabolicRate(*ui, measured, separators);
     WritePhysicalActivityLevel(*ui, separators);
     ShowEnergy(*ui, separators);
     ShowScale(*ui, look, separators);
+    // What screen readers are told, as the pass showed it.
+    shown = { ui->Text3->text(), look ? look->spoken : nullptr, FromUtf8(limits.lower),
+        FromUtf8(limits.upper), ui->Option13->isChecked(), ui->Text9->text() };
     ScheduleAnnouncement();
 }

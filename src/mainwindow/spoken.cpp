@@ -4,7 +4,6 @@
 // changed, once the person pauses.
 #include <QTimer>
 
-#include "looks.h"
 #include "mainwindow/form1.h"
 #include "platform/accessibility.h"
 #include "ui_form1.h"
@@ -52,18 +51,15 @@ void Form1::AnnounceResults()
 // is not there says nothing, but a BMI that goes away says so.
 QStringList Form1::SpokenResults() const
 {
-    const QString bmi = ui->Text3->text();
-    if (bmi.isEmpty())
-        return { QStringLiteral("No BMI"), QString(), QString() };
-    QString category;
-    for (const looks::CategoryLook &look : looks::kCategoryLooks) {
-        if (ui->Label4->text() == QLatin1String(look.message))
-            category = QLatin1String(look.spoken);
-    }
-    const QString range = ui->Label23->text().replace(QLatin1String(" - "), QLatin1String(" to "));
-    const QString tee = ui->Text9->text();
-    return { QStringLiteral("BMI %1, %2").arg(bmi, category),
-        QStringLiteral("Appropriate weight %1 %2")
-            .arg(range, ui->Option13->isChecked() ? QLatin1String("pounds") : QLatin1String("kilograms")),
-        tee.isEmpty() ? QString() : QStringLiteral("Total energy expenditure %1 kilocalories").arg(tee) };
+    QStringList results { shown.bmi.isEmpty()
+            ? QStringLiteral("No BMI")
+            : QStringLiteral("BMI %1, %2").arg(shown.bmi, QLatin1String(shown.reading ? shown.reading : "")),
+        QString(), QString() };
+    if (!shown.lowerLimit.isEmpty())
+        results[1] = QStringLiteral("Appropriate weight %1 to %2 %3")
+                         .arg(shown.lowerLimit, shown.upperLimit,
+                             shown.pounds ? QLatin1String("pounds") : QLatin1String("kilograms"));
+    if (!shown.tee.isEmpty())
+        results[2] = QStringLiteral("Total energy expenditure %1 kilocalories").arg(shown.tee);
+    return results;
 }

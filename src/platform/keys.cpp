@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/keys.h"
 
+#include <algorithm>
 #include <utility>
 
 #include <QCoreApplication>
@@ -9,7 +10,12 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QObject>
+#include <QValidator>
+
+#include "calc/calc.h"
+#include "platform/locale.h"
 
 namespace platform {
 
@@ -31,6 +37,9 @@ std::optional<int> CharacterCode(const QKeyEvent &event)
 
 namespace {
 
+// The box that is handling a key its hook let through; one thread delivers every key.
+const QLineEdit *typingBox = nullptr;
+
 class KeyPressHook : public QObject
 {
 public:
@@ -43,7 +52,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched != m_box)
+        if (watched != m_box || typingBox == m_box)
             return false;
         if (event->type() == QEvent::InputMethod)
             return FilterComposedText(*static_cast<QInputMethodEvent *>(event));
@@ -51,12 +60,18 @@ protected:
             return ClaimEditingKey(*static_cast<QKeyEvent *>(event));
         if (event->type() != QEvent::KeyPress)
             return false;
-        const std::optional<int> typed = CharacterCode(*static_cast<QKeyEvent *>(event));
-        if (!typed)
+        auto &key = *static_cast<QKeyEvent *>(event);
+        if (const std::optional<int> typed = CharacterCode(key)) {
+            int code = *typed;
+            m_handler(code, Kept());
+            if (code == 0)
+                return true;
+        }
+        // Pasted text is read as pasted; every other edit a key makes is typing.
+        if (key.matches(QKeySequence::Paste))
             return false;
-        int code = *typed;
-        m_handler(code, Kept());
-        return code == 0;
+        Type(event);
+        return true;
     }
 
 private:
@@ -85,7 +100,7 @@ private:
 
     // Passes each committed character through the handler; when that changes anything, the box
     // gets the filtered commit in place of the original. The pre-edit text is not yet typed.
-    bool FilterComposedText(const QInputMethodEvent &event)
+    bool FilterComposedText(QInputMethodEvent &event)
     {
         const QString kept = Kept();
         QString accepted;
@@ -97,12 +112,24 @@ private:
             if (code != 0)
                 accepted += QChar(static_cast<char16_t>(code));
         }
-        if (!changed)
-            return false;
+        if (!changed) {
+            Type(&event);
+            return true;
+        }
         QInputMethodEvent filtered(event.preeditString(), event.attributes());
         filtered.setCommitString(accepted, event.replacementStart(), event.replacementLength());
-        QCoreApplication::sendEvent(m_box, &filtered);
+        Type(&filtered);
         return true;
+    }
+
+    // The box handles the event while it counts as typing. Sent to the box, a key it ignores goes on
+    // to its parents from there; accepted, it does not go to them a second time.
+    void Type(QEvent *event)
+    {
+        const QLineEdit *outer = std::exchange(typingBox, m_box);
+        QCoreApplication::sendEvent(m_box, event);
+        typingBox = outer;
+        event->accept();
     }
 
     QLineEdit *m_box;
@@ -124,11 +151,56 @@ void DigitsOnly(int &keyAscii, QStringView)
         keyAscii = 0;
 }
 
-void DigitsAndOnePoint(int &keyAscii, QStringView kept)
+bool IsTyping(const QLineEdit *box)
 {
-    if (keyAscii == '.' && !kept.contains(QLatin1Char('.')))
+    return typingBox == box;
+}
+
+void DigitsAndOneDecimal(int &keyAscii, QStringView kept)
+{
+    const QString localeDecimal = QLocale().decimalPoint();
+    const auto isDecimal = [&localeDecimal](QChar c) {
+        return c == QLatin1Char('.') || (localeDecimal.size() == 1 && c == localeDecimal.front());
+    };
+    if (keyAscii > 26 && keyAscii <= 0xffff && isDecimal(QChar(char16_t(keyAscii)))
+        && std::none_of(kept.begin(), kept.end(), isDecimal))
         return;
     DigitsOnly(keyAscii);
+}
+
+namespace {
+
+class PasteReader : public QValidator
+{
+public:
+    explicit PasteReader(QLineEdit *box)
+        : QValidator(box)
+        , m_box(box)
+    { }
+
+    State validate(QString &input, int &position) const override
+    {
+        if (IsTyping(m_box) || input.isEmpty())
+            return Acceptable;
+        const std::optional<std::string> typed
+            = calc::TypedFormOfPaste(input.toStdString(), LocaleSeparators());
+        if (!typed)
+            return Invalid;
+        const qsizetype fromEnd = input.size() - position;
+        input = QString::fromStdString(*typed);
+        position = int(std::clamp<qsizetype>(input.size() - fromEnd, 0, input.size()));
+        return Acceptable;
+    }
+
+private:
+    const QLineEdit *m_box;
+};
+
+} // namespace
+
+void ReadPastesAsNumbers(QLineEdit *box)
+{
+    box->setValidator(new PasteReader(box));
 }
 
 } // namespace platform

@@ -6,9 +6,11 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QToolTip>
 
 namespace platform {
 
@@ -55,6 +57,64 @@ void Line::paintEvent(QPaintEvent *)
     painter.fillRect(area, palette().color(QPalette::WindowText));
 }
 
+bool FittedLabel::TextFits() const
+{
+    return text().isEmpty() || fontMetrics().horizontalAdvance(text()) <= contentsRect().width();
+}
+
+bool FittedLabel::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip && toolTip().isEmpty() && !TextFits()) {
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text(), this);
+        return true;
+    }
+    return QLabel::event(event);
+}
+
+void FittedLabel::paintEvent(QPaintEvent *event)
+{
+    if (TextFits()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    const QRect area = contentsRect();
+    const Qt::Alignment alignment = QStyle::visualAlignment(layoutDirection(), this->alignment());
+    style()->drawItemText(&painter, area, int(alignment), palette(), isEnabled(),
+        fontMetrics().elidedText(text(), Qt::ElideRight, area.width()), foregroundRole());
+}
+
+ResultBox::ResultBox(QWidget *parent)
+    : QLineEdit(parent)
+{
+    connect(this, &QLineEdit::textChanged, this, &ResultBox::TipWhenCut);
+}
+
+bool ResultBox::TextFits() const
+{
+    // As a line edit measures: the text and the cursor's pixel within its text area.
+    return text().isEmpty() || echoMode() != Normal
+        || fontMetrics().horizontalAdvance(text()) + 1 <= TextArea().width();
+}
+
+QRect ResultBox::TextArea() const
+{
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    // QLineEdit keeps 2 pixels on either side of its text and 1 above and below.
+    return style()
+        ->subElementRect(QStyle::SE_LineEditContents, &panel, this)
+        .marginsRemoved(textMargins())
+        .adjusted(2, 1, -2, -1);
+}
+
+void ResultBox::TipWhenCut()
+{
+    const QString tip = TextFits() ? QString() : text();
+    if (toolTip() != tip)
+        setToolTip(tip);
+}
+
 void ResultBox::changeEvent(QEvent *event)
 {
     if (event->type() != QEvent::FontChange) {
@@ -78,7 +138,24 @@ void ResultBox::paintEvent(QPaintEvent *event)
     }
     // Drawing text is the first need of the layout, whichever came first, the font or the text.
     LayOutFont();
-    QLineEdit::paintEvent(event);
+    if (TextFits()) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+    const QRect area = TextArea();
+    const QString start = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
+    QRect used = fontMetrics().boundingRect(area, Qt::AlignLeft | Qt::AlignVCenter, start);
+    QPalette::ColorRole pen = QPalette::Text;
+    if (hasSelectedText()) {
+        painter.fillRect(used, palette().brush(QPalette::Highlight));
+        pen = QPalette::HighlightedText;
+    }
+    style()->drawItemText(
+        &painter, used, Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(), start, pen);
 }
 
 void ResultBox::LayOutFont()

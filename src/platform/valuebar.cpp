@@ -24,8 +24,10 @@ void ValueBar::SetReading(std::optional<double> value, const QString &shown, con
     m_meaning = meaning;
     if (!QAccessible::isActive())
         return;
-    QAccessibleValueChangeEvent changed(this, value.value_or(m_minimum));
-    QAccessible::updateAccessibility(&changed);
+    if (value) {
+        QAccessibleValueChangeEvent changed(this, *value);
+        QAccessible::updateAccessibility(&changed);
+    }
     QAccessibleEvent renamed(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
 }
@@ -39,7 +41,8 @@ QString ValueBar::SpokenReading() const
 
 namespace {
 
-// A static text named with its reading; the value interface is there for tools that read numbers.
+// A static text named with its reading; the value interface is there for tools that read numbers, and
+// only while there is a number: without one, any value it gave would be one the bar does not show.
 class AccessibleValueBar : public QAccessibleWidget, public QAccessibleValueInterface
 {
 public:
@@ -49,8 +52,9 @@ public:
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
-        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface *>(this)
-                                                   : QAccessibleWidget::interface_cast(type);
+        if (type == QAccessible::ValueInterface)
+            return Bar()->Value() ? static_cast<QAccessibleValueInterface *>(this) : nullptr;
+        return QAccessibleWidget::interface_cast(type);
     }
     QString text(QAccessible::Text type) const override
     {
@@ -58,7 +62,7 @@ public:
             return QAccessibleWidget::text(type);
         return QStringLiteral("%1: %2").arg(Bar()->accessibleName(), Bar()->SpokenReading());
     }
-    QVariant currentValue() const override { return Bar()->Value().value_or(Bar()->Minimum()); }
+    QVariant currentValue() const override { return Bar()->Value() ? QVariant(*Bar()->Value()) : QVariant(); }
     void setCurrentValue(const QVariant &) override { }
     QVariant maximumValue() const override { return Bar()->Maximum(); }
     QVariant minimumValue() const override { return Bar()->Minimum(); }

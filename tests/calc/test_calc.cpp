@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -101,6 +102,89 @@ private slots:
         const std::string utf8 = text.toStdString();
         QTEST(locale < 0 ? calc::ParseLeadingNumber(utf8) : calc::ParseLocaleNumber(utf8, kLocales[locale]),
             "value");
+    }
+
+    // The boxes' texts as measurements: absent where there is nothing to compute with, never a number
+    // other than the one typed. Then the BMI, the doubts, and the BMR of a man 18-29 and a woman 60+.
+    void measured_data()
+    {
+        QTest::addColumn<QStringList>("boxes"); // weight, height, and inches in English units
+        QTest::addColumn<int>("locale");
+        QTest::addColumn<Number>("weightKg");
+        QTest::addColumn<Number>("heightCm");
+        QTest::addColumn<QString>("results");
+        const Number none;
+        const auto row
+            = [](const char *name, QStringList boxes, int locale, Number kg, Number cm, const char *results) {
+                  QTest::newRow(name) << boxes << locale << kg << cm << results;
+              };
+        row("typed 72.5", { "72.5", "182" }, 0, 72.5, 182., "21.9||1815|1357");
+        row("typed 72,5 in German", { "72,5", " 1 82 cm" }, 1, 72.5, 182., "21,9||1815|1357");
+        row("72,5 where the comma groups", { "72,5", "182" }, 0, none, 182., "|||");
+        row("1,000 where the comma groups", { "1,000", "182" }, 0, none, 182., "|||");
+        row("height alone", { "", "175" }, 0, none, 175., "|||");
+        row("weight alone", { "70 kg", "" }, 0, 70., none, "|||1331");
+        for (const char *weight : { "0", "-70", "&HFFFF", "1e400", "abc" })
+            row(weight, { weight, "175" }, 0, none, 175., "|||");
+        row("5 ft, inches beyond a double", { "154", "5", "1e400" }, 0, 69.916, 152.4, "30.1||1773|1330");
+        row("69 inches alone", { "", "", "69" }, 0, none, 175.26, "|||");
+        row("400 kg, 200 cm", { "400", "200" }, 0, 400., 200., "100.0||6749|4796");
+        row("heaviest and tallest", { "650", "280" }, 0, 650., 280., "82.9||10522|7421");
+        row("weight beyond any adult's", { "99999999999", "175" }, 0, 99999999999., 175.,
+            "32653061224.2|weight|1506000000708|1050000000586");
+        row("height beyond any adult's", { "70", "1750" }, 0, 70., 1750., "0.2|height|1935|1331");
+        row("both beyond", { "1.9", "49" }, 0, 1.9, 49., "7.9|weight height|739|616");
+    }
+    void measured()
+    {
+        QFETCH(QStringList, boxes);
+        QFETCH(int, locale);
+        std::vector<std::string> texts;
+        for (const QString &box : boxes)
+            texts.push_back(box.toStdString());
+        const calc::Measured m = texts.size() == 3
+            ? calc::MeasuredEnglish(texts[0], texts[1], texts[2], kLocales[locale])
+            : calc::MeasuredMetric(texts[0], texts[1], kLocales[locale]);
+        QTEST(m.weightKg, "weightKg");
+        QTEST(m.heightCm, "heightCm");
+        const calc::Doubts doubts = calc::DoubtfulMeasurements(m);
+        const QStringList results { QString::fromStdString(Write(calc::MeasuredBmi(m), "0.0", locale)),
+            QStringList { doubts.weight ? "weight" : "", doubts.height ? "height" : "" }.join(' ').trimmed(),
+            QString::fromStdString(
+                Write(calc::MeasuredBmr(calc::AgeGroup::Age18To29, calc::Sex::Male, m), "0")),
+            QString::fromStdString(
+                Write(calc::MeasuredBmr(calc::AgeGroup::Age60AndOver, calc::Sex::Female, m), "0")) };
+        QTEST(results.join('|'), "results");
+    }
+
+    // Pasted text as the number a person means in the locale, in the form the keyboard would type it.
+    void pasted_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("locale");
+        QTest::addColumn<QString>("typed"); // "refused" for none
+        const auto row = [](const char *text, int locale, const char *typed) {
+            QTest::addRow("%s in %d", text, locale) << QString::fromUtf8(text) << locale << typed;
+        };
+        row("72,5", 1, "72,5");
+        row("72.5", 1, "72.5"); // "." cannot group here, so it is the typed decimal point
+        row("1.000", 1, "1000");
+        row("1.000,5 kg", 1, "1000,5");
+        row("1,000", 0, "1000");
+        row(" 1,000.5 kg ", 0, "1000.5");
+        row("1\u202F234,5", 2, "1234,5");
+        row(".5", 0, ".5");
+        row(" ", 0, "");
+        for (const char *text : { "72,5", "12,34,567", "1.2.3", "-70", "+70", "abc", "1e308", "&HFFFF",
+                 "175 cm 2", ".", "1,000,5" })
+            row(text, 0, "refused");
+    }
+    void pasted()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, locale);
+        const auto typed = calc::TypedFormOfPaste(text.toStdString(), kLocales[locale]);
+        QTEST(typed ? QString::fromStdString(*typed) : QString("refused"), "typed");
     }
 
     void written_data()

@@ -93,6 +93,17 @@ private:
     std::unique_ptr<platform::Announcer> announcer;
     QTimer *announceTimer = nullptr;
     QElapsedTimer lastChange;
+    // What the last pass showed, as screen readers are told it; an empty text is a result not there.
+    struct Shown
+    {
+        QString bmi;
+        const char *reading = nullptr; // the category, or the measurement to check
+        QString lowerLimit;
+        QString upperLimit;
+        bool pounds = false;
+        QString tee;
+    };
+    Shown shown;
     QStringList spoken; // the results as last announced
     QString pendingNotice; // said before the results, once
 };

@@ -21,10 +21,18 @@ namespace platform {
 using KeyPressHandler = std::function<void(int &keyAscii, QStringView kept)>;
 void InstallKeyPressHook(QLineEdit *box, KeyPressHandler handler);
 std::optional<int> CharacterCode(const QKeyEvent &event);
+// Whether the box is changing its text for a key or a composition that its hook let through; a paste
+// by key (Ctrl+V) is not typing.
+bool IsTyping(const QLineEdit *box);
 
-// The digit key filter of the measurement boxes: control codes and digits pass, all else is refused.
+// The digit key filter: control codes and digits pass, all else is refused.
 void DigitsOnly(int &keyAscii, QStringView kept = {});
-// The same, with one decimal point "." in the whole text, for a part of a unit (half an inch).
-void DigitsAndOnePoint(int &keyAscii, QStringView kept);
+// The key filter of the measurement boxes: digits and one decimal separator in the whole text, "."
+// everywhere and the locale's own where it is another.
+void DigitsAndOneDecimal(int &keyAscii, QStringView kept);
+// Reads what arrives other than by typing (a paste, a drop, an assistive client's write) as a number
+// in the person's locale: the box gets the text the keyboard would have typed for it, or refuses the
+// change. Text set by the program is read the same way but never refused.
+void ReadPastesAsNumbers(QLineEdit *box);
 
 } // namespace platform

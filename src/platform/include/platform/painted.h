@@ -39,14 +39,31 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
+// A one-line caption for a result that shows it whole, or its start and an ellipsis where it does not
+// fit: cut at the edge, a number would read as a shorter one. The whole text stays the label's text,
+// which screen readers read, and shows as its tooltip.
+class FittedLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    bool TextFits() const;
+
+protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+};
+
 // A box for results in a font of their own. A new font is laid out when the box first draws text;
 // until then an empty read-only box draws its panel alone, as a line edit would, and a box that never
 // shows never lays it out. The window thus opens without loading a bold face only to draw nothing.
+// A result wider than the box shows its start and an ellipsis, the whole of it in the tooltip.
 class ResultBox : public QLineEdit
 {
     Q_OBJECT
 public:
-    using QLineEdit::QLineEdit;
+    explicit ResultBox(QWidget *parent = nullptr);
+    bool TextFits() const;
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -54,6 +71,8 @@ protected:
 
 private:
     void LayOutFont();
+    QRect TextArea() const;
+    void TipWhenCut();
 
     bool m_fontWaits = false;
 };
