@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <QTimer>
+#include <QToolTip>
 
 #include "about/form2.h"
 #include "choices.h"
@@ -67,6 +68,7 @@ void Form1::ConnectHandlers()
     for (QLineEdit *box : { ui->Text1, ui->Text2, ui->Text11 }) {
         platform::InstallKeyPressHook(box, &platform::DigitsAndOneDecimal);
         platform::ReadPastesAsNumbers(box);
+        connect(box, &QLineEdit::inputRejected, this, [this, box] { PasteRefused(box); });
     }
     connect(ui->Ab, &QAction::triggered, this, &Form1::Ab_Click);
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, &Form1::F10_Press);
@@ -156,6 +158,14 @@ void Form1::F10_Press()
     platform::EnterMenuBar(menuBar());
     // Screen readers name the item only; the person also needs to hear where the keyboard went.
     announcer->Announce(QStringLiteral("Menu bar"));
+}
+
+// A refused paste leaves the box as it was; the person sees and hears why nothing changed.
+void Form1::PasteRefused(QLineEdit *box)
+{
+    const QString why = QStringLiteral("Not pasted: only a number can go here");
+    QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), why, box);
+    announcer->Announce(why);
 }
 
 void Form1::OptionClick(int index)

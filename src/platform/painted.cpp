@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/painted.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QEvent>
@@ -93,8 +94,24 @@ ResultBox::ResultBox(QWidget *parent)
 bool ResultBox::TextFits() const
 {
     // As a line edit measures: the text and the cursor's pixel within its text area.
-    return text().isEmpty() || echoMode() != Normal
-        || fontMetrics().horizontalAdvance(text()) + 1 <= TextArea().width();
+    return text().isEmpty() || echoMode() != Normal || TextWidth() + 1 <= TextArea().width();
+}
+
+qreal ResultBox::TextWidth() const
+{
+    const QString shown = text();
+    if (!(font().styleStrategy() & QFont::PreferNoShaping)
+        || std::any_of(shown.begin(), shown.end(), [](QChar c) { return c.unicode() >= 128; }))
+        return fontMetrics().horizontalAdvance(shown);
+    const QFontMetricsF metrics(font());
+    qreal width = 0;
+    for (const QChar c : shown) {
+        qreal &advance = m_advances[c.unicode()];
+        if (advance == 0)
+            advance = metrics.horizontalAdvance(c);
+        width += advance;
+    }
+    return width;
 }
 
 QRect ResultBox::TextArea() const
@@ -122,6 +139,7 @@ void ResultBox::changeEvent(QEvent *event)
         return;
     }
     m_fontWaits = true;
+    m_advances = {};
     // Repaint, without the line edit's new layout of its text.
     QWidget::changeEvent(event);
 }

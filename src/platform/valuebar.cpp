@@ -6,6 +6,7 @@
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <QVariant>
+#include <QtNumeric>
 
 namespace platform {
 
@@ -24,10 +25,8 @@ void ValueBar::SetReading(std::optional<double> value, const QString &shown, con
     m_meaning = meaning;
     if (!QAccessible::isActive())
         return;
-    if (value) {
-        QAccessibleValueChangeEvent changed(this, *value);
-        QAccessible::updateAccessibility(&changed);
-    }
+    QAccessibleValueChangeEvent changed(this, value.value_or(qQNaN()));
+    QAccessible::updateAccessibility(&changed);
     QAccessibleEvent renamed(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
 }
@@ -41,8 +40,9 @@ QString ValueBar::SpokenReading() const
 
 namespace {
 
-// A static text named with its reading; the value interface is there for tools that read numbers, and
-// only while there is a number: without one, any value it gave would be one the bar does not show.
+// A static text named with its reading; the value interface is there for tools that read numbers.
+// Without a number it reports NaN, the one double that is none: any other would be a reading the bar
+// does not show. The interface stays, since AT-SPI clients keep the interfaces they first saw.
 class AccessibleValueBar : public QAccessibleWidget, public QAccessibleValueInterface
 {
 public:
@@ -52,9 +52,8 @@ public:
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
-        if (type == QAccessible::ValueInterface)
-            return Bar()->Value() ? static_cast<QAccessibleValueInterface *>(this) : nullptr;
-        return QAccessibleWidget::interface_cast(type);
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface *>(this)
+                                                   : QAccessibleWidget::interface_cast(type);
     }
     QString text(QAccessible::Text type) const override
     {
@@ -62,7 +61,7 @@ public:
             return QAccessibleWidget::text(type);
         return QStringLiteral("%1: %2").arg(Bar()->accessibleName(), Bar()->SpokenReading());
     }
-    QVariant currentValue() const override { return Bar()->Value() ? QVariant(*Bar()->Value()) : QVariant(); }
+    QVariant currentValue() const override { return Bar()->Value().value_or(qQNaN()); }
     void setCurrentValue(const QVariant &) override { }
     QVariant maximumValue() const override { return Bar()->Maximum(); }
     QVariant minimumValue() const override { return Bar()->Minimum(); }

@@ -16,6 +16,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include "about/homepage.h"
 #include "mainwindow/form1.h"
@@ -195,11 +196,12 @@ private slots:
                 lists << window.get(list)->property("currentText").toString();
             QCOMPARE(lists.join('|'), "over 60|Female|High|High");
         }
-        // Screen readers hear the BMI that the bars draw, and no value without one.
+        // Screen readers hear the BMI that the bars draw, and no number (NaN) without one.
         QAccessibleValueInterface *scale
             = QAccessible::queryAccessibleInterface(window.get("Label49"))->valueInterface();
-        QCOMPARE(scale ? scale->currentValue().toDouble() : -1.,
-            window.text("Text3").isEmpty() ? -1. : QLocale().toDouble(window.text("Text3")));
+        QCOMPARE(QString::number(scale->currentValue().toDouble()),
+            window.text("Text3").isEmpty() ? "nan"
+                                           : QString::number(QLocale().toDouble(window.text("Text3"))));
     }
 
     void onlyNumbersAreTyped_data()
@@ -226,6 +228,9 @@ private slots:
             QApplication::sendEvent(window.get(qPrintable(box)), &commit);
         }
         window.perform({ box + QString(":.") });
+        // A paste that is no number changes nothing either, and says so.
+        window.perform({ box + QString("=abc") });
+        QCOMPARE(QToolTip::text(), "Not pasted: only a number can go here");
         QTEST(window.text(qPrintable(box)) + " " + QString::number(changes.count()), "typed");
     }
 

@@ -27,6 +27,7 @@
 
 class Form2;
 class QCloseEvent;
+class QLineEdit;
 class QTimer;
 
 namespace platform {
@@ -80,6 +81,7 @@ private:
     void Text2_Change();
     void Text7_Change();
     void Text11_Change();
+    void PasteRefused(QLineEdit *box);
 
     // Screen readers hear what changed in the results once the person pauses.
     void ScheduleAnnouncement();

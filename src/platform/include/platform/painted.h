@@ -3,6 +3,8 @@
 #pragma once
 // Controls that paint themselves: a label that wraps at spaces only, a line of the design, and a box
 // that shows results.
+#include <array>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
@@ -72,9 +74,13 @@ protected:
 private:
     void LayOutFont();
     QRect TextArea() const;
+    qreal TextWidth() const;
     void TipWhenCut();
 
     bool m_fontWaits = false;
+    // The advances of the ASCII characters in the box's font, as far as asked: a result is a short run
+    // of digits and separators, laid out without shaping, so its width is their sum.
+    mutable std::array<qreal, 128> m_advances {};
 };
 
 } // namespace platform
