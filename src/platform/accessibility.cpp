@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTextBoundaryFinder>
@@ -19,6 +20,8 @@
 namespace platform {
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcAnnouncements, "somatra.announcements", QtWarningMsg)
 
 bool IsIgnored(const QObject *object)
 {
@@ -355,6 +358,8 @@ Announcer::Announcer(QWidget *window)
 
 void Announcer::Announce(const QString &text)
 {
+    // What a screen reader is told, for whoever checks it: QT_LOGGING_RULES=somatra.announcements.debug=true
+    qCDebug(lcAnnouncements).noquote() << text;
     if (!m_window || text.isEmpty() || !QAccessible::isActive())
         return;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)

@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QLoggingCategory>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -70,11 +72,27 @@ struct Window
         return (look << QString(shows("Image1") ? "warning" : "") + (shows("Image2") ? "tick" : ""))
             .join(' ');
     }
+    // Every result the pass writes, as a person sees it.
+    QString results() const
+    {
+        QStringList shown;
+        for (const char *name :
+            { "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9", "Label4", "Label23" })
+            shown << text(name);
+        for (const char *bar : { "Label49", "Label50", "Label51" })
+            shown << QString::number(get(bar)->width());
+        return (shown << look()).join('|');
+    }
     // Steps: "TextN:digits" types, "TextN<text" pastes with Ctrl+V, "TextN=text" selects all and pastes,
-    // "OptionN" clicks the option's round indicator, "Ab" chooses About.
+    // "OptionN" clicks the option's round indicator, "Ab" chooses About; "~" waits out a pause in
+    // typing and "+" waits less than one.
     void perform(const QStringList &steps) const
     {
         for (const QString &step : steps) {
+            if (step == QLatin1String("~") || step == QLatin1String("+")) {
+                QTest::qWait(step == QLatin1String("~") ? 900 : 400);
+                continue;
+            }
             const QString name = step.section(QRegularExpression(QStringLiteral("[:<=]")), 0, 0);
             QWidget *control = name == QLatin1String("Ab") ? nullptr : get(qPrintable(name));
             const QString text = step.mid(name.size() + 1);
@@ -185,6 +203,10 @@ private slots:
         for (const char *bar : { "Label49", "Label50", "Label51" })
             QCOMPARE(window.get(bar)->width(), qRound(barTwips / 15.0));
         QTEST(window.look(), "look");
+        // The last choice wrote a new PAL and ran a nested pass; one more pass changes nothing.
+        const QString results = window.results();
+        window.form.Recalculate();
+        QCOMPARE(window.results(), results);
         // The hidden records: start-up's third pass leaves the limits; the lists hold the choices.
         if (steps.isEmpty())
             QCOMPARE(
@@ -207,9 +229,9 @@ private slots:
     void onlyNumbersAreTyped_data()
     {
         QTest::addColumn<QString>("typed"); // what a person sees, and how many changes ran a pass
-        QTest::newRow("Text1") << "7.0 2";
-        QTest::newRow("Text2 German") << "7,0 3"; // the locale's own decimal separator too
-        QTest::newRow("Text11") << "7.0 2";
+        QTest::newRow("Text1") << "7. 3";
+        QTest::newRow("Text2 German") << "7, 4"; // the locale's own decimal separator too
+        QTest::newRow("Text11") << "7. 3";
     }
     void onlyNumbersAreTyped()
     {
@@ -228,10 +250,60 @@ private slots:
             QApplication::sendEvent(window.get(qPrintable(box)), &commit);
         }
         window.perform({ box + QString(":.") });
+        // A decimal separator typed over the selected one replaces it.
+        qobject_cast<QLineEdit *>(window.get(qPrintable(box)))->setSelection(1, 2);
+        QTest::keyClicks(window.get(qPrintable(box)), box == "Text2" ? "," : ".");
         // A paste that is no number changes nothing either, and says so.
         window.perform({ box + QString("=abc") });
         QCOMPARE(QToolTip::text(), "Not pasted: only a number can go here");
         QTEST(window.text(qPrintable(box)) + " " + QString::number(changes.count()), "typed");
+    }
+
+    // What screen readers hear once typing pauses: what changed since the last announcement (the first
+    // compared with the opened window), "No BMI" when the BMI goes away, a unit switch's notice once.
+    void announcements_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("heard"); // each announcement, then " | "
+        QTest::newRow("height, then weight") << QStringList { "Text2:175", "~", "Text1:70",
+            "~" } << "Appropriate weight 57 to 76 kilograms. | BMI 22.9, normal weight.";
+        QTest::newRow("changes keep coming") << QStringList { "Text2:175", "+", "Text1:7", "+", "Text1:0",
+            "~" } << "BMI 22.9, normal weight. Appropriate weight 57 to 76 kilograms.";
+        QTest::newRow("the BMI goes away")
+            << QStringList { "Text2:175", "Text1:70", "~", "Text1=", "~" }
+            << "BMI 22.9, normal weight. Appropriate weight 57 to 76 kilograms. "
+               "| No BMI.";
+        QTest::newRow("unit switch")
+            << QStringList { "Text2:175", "Text1:70", "~", "Option13", "~", "Text2:5", "~" }
+            << "BMI 22.9, normal weight. Appropriate weight 57 to 76 kilograms. | English "
+               "units, height and weight cleared. No BMI. | Appropriate weight 95 to 128 "
+               "pounds.";
+        // 24.96 and 25.04 both show as 25.0.
+        QTest::newRow("category at the same BMI")
+            << QStringList { "Text2:200", "Text1<99.84", "~", "Text1=100.16", "~" }
+            << "BMI 25.0, normal weight. Appropriate weight 74 to 100 kilograms. | BMI 25.0, overweight.";
+        QTest::newRow("a doubt") << QStringList { "Text2:175", "Text1:99999999999", "~" }
+                                 << "BMI 32653061224.2, please check the weight. Appropriate weight 57 to 76 "
+                                    "kilograms.";
+    }
+    void announcements()
+    {
+        QFETCH(QStringList, steps);
+        static QStringList heard;
+        heard.clear();
+        QLoggingCategory::setFilterRules("somatra.announcements.debug=true");
+        const QtMessageHandler test = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &context, const QString &message) {
+                if (QLatin1String(context.category) == QLatin1String("somatra.announcements"))
+                    heard << message;
+            });
+        {
+            Window window;
+            window.perform(steps);
+        }
+        qInstallMessageHandler(test);
+        QLoggingCategory::setFilterRules("somatra.announcements.debug=false");
+        QTEST(heard.join(" | "), "heard");
     }
 
     void unitSwitch()
@@ -380,7 +452,9 @@ private slots:
             QT_VERSION_MAJOR, QT_VERSION_MINOR, shown->devicePixelRatioF());
         const QImage reviewed = QImage(SOMATRA_PICTURES "/" + name).convertToFormat(QImage::Format_RGB32);
         const QImage seen = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        if (seen != reviewed && seen.save(name) && reviewed.isNull())
+        // A Qt version without reviewed pictures fails, unless SOMATRA_UNREVIEWED_QT says it is expected.
+        if (seen != reviewed && seen.save(name) && reviewed.isNull()
+            && qEnvironmentVariableIsSet("SOMATRA_UNREVIEWED_QT"))
             QSKIP(qPrintable(
                 "nothing reviewed for this Qt version and scale: see " + QDir::current().filePath(name)));
         QVERIFY2(
