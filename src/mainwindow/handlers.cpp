@@ -71,6 +71,11 @@ void Form1::ConnectHandlers()
         connect(box, &QLineEdit::inputRejected, this, [this, box] { PasteRefused(box); });
     }
     connect(ui->Ab, &QAction::triggered, this, &Form1::Ab_Click);
+    // A control the person moves to while About is open is the one About gives the focus back to.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (about && now && now->window() == this && now != menuBar())
+            leftForAbout = now;
+    });
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, &Form1::F10_Press);
 
     announcer = std::make_unique<platform::Announcer>(centralWidget());

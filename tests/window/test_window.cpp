@@ -359,15 +359,18 @@ private slots:
         // button; Escape, Close and the title bar discard it; the next "About" builds it anew.
         QDesktopServices::setUrlHandler(QUrl(HomePageAddress()).scheme(), this, "open");
         Window window;
-        // F10 takes the keyboard to the menu bar and Escape gives it back.
-        QTest::keyClick(window.get("Text2"), Qt::Key_F10);
+        // F10 takes the keyboard to the menu bar, a second F10 keeps it there, and Escape gives it back.
+        window.get("Text1")->setFocus();
+        QTest::keyClick(window.get("Text1"), Qt::Key_F10);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QCOMPARE(QApplication::focusWidget(), window.get("Text2"));
+        QCOMPARE(QApplication::focusWidget(), window.get("Text1"));
         window.perform({ "Ab", "Ab" });
         for (const int close : { 0, 1, 2 }) {
             QCOMPARE(AboutWindows().size(), 1);
             QPointer<QWidget> about = AboutWindows().value(0);
             QVERIFY(QTest::qWaitForWindowActive(about));
+            QCOMPARE(about->windowTitle(), "About Somatra");
             QCOMPARE(QApplication::focusWidget()->objectName(), "Command1");
             QVERIFY(!about->testAttribute(Qt::WA_QuitOnClose)); // the program ends with the main window only
             if (close == 0) {
@@ -375,6 +378,8 @@ private slots:
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
                 QTest::mouseClick(about->findChild<QWidget *>("Command2"), Qt::LeftButton);
                 QCOMPARE(opened, QList<QUrl>(2, QUrl(HomePageAddress())));
+                window.form.activateWindow(); // the person goes back to the main window meanwhile
+                QVERIFY(QTest::qWaitForWindowActive(&window.form));
                 window.perform({ "Text2:175" });
                 QCOMPARE(window.text("Label23"), "57 - 76");
                 QTest::keyClick(about, Qt::Key_Escape);
@@ -383,6 +388,9 @@ private slots:
             } else {
                 about->close();
             }
+            // However it closes, the focus goes back to the control last left for About: the weight
+            // box it was opened from, then the height box that the person typed into meanwhile.
+            QCOMPARE(window.form.focusWidget(), window.get("Text2"));
             window.perform({ "Ab" }); // at once, before the closed window is deleted: a new one
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY(about.isNull());
