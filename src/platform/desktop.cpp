@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyleOption>
+#include <QWindow>
 
 #include "platform/controls.h"
 
@@ -236,33 +237,90 @@ void AdaptToDesktop(QWidget *window)
     }
 }
 
+namespace {
+
+// Where the content is larger than the space, the window's content scrolls and the window takes the
+// space, at most what shows the content whole with both scroll bars; where it fits, nothing changes.
+void FitInto(QMainWindow *window, QSize needed, QSize space)
+{
+    if (needed.width() <= space.width() && needed.height() <= space.height())
+        return;
+    auto *area = window->findChild<QScrollArea *>(QStringLiteral("Scroller"), Qt::FindDirectChildrenOnly);
+    if (!area) {
+        // The scroll area takes no focus of its own, so the tab chain and the first focus stay the
+        // design's.
+        QWidget *focus = window->focusWidget();
+        area = new QScrollArea;
+        area->setObjectName(QStringLiteral("Scroller"));
+        area->setFrameShape(QFrame::NoFrame);
+        area->setFocusPolicy(Qt::NoFocus);
+        area->setWidget(window->takeCentralWidget());
+        window->setCentralWidget(area);
+        if (focus)
+            focus->setFocus();
+        if (window->testAttribute(Qt::WA_SetStyle))
+            SetStyleOnTree(area, window->style());
+        // The window no longer holds its content's size.
+        window->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        window->setMinimumSize(0, 0);
+    }
+    const int bar = area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
+    window->setMaximumSize(needed + QSize(bar, bar));
+    const int width = needed.width() + (needed.height() > space.height() ? bar : 0);
+    const int height = needed.height() + (needed.width() > space.width() ? bar : 0);
+    window->resize(std::min(width, space.width()), std::min(height, space.height()));
+}
+
+// The window manager's frame is known only once it has framed the shown window (on X11 from its
+// _NET_FRAME_EXTENTS, on Wayland the decorations Qt draws). Then the window, title bar and all, is
+// fitted into the screen's free area once; later moves are the user's.
+class FrameFit : public QObject
+{
+public:
+    FrameFit(QMainWindow *window, QSize needed)
+        : QObject(window)
+        , window(window)
+        , needed(needed)
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::Move && type != QEvent::Resize && type != QEvent::WindowActivate)
+            return false;
+        const QWindow *handle = window->windowHandle();
+        const QMargins frame = handle ? handle->frameMargins() : QMargins();
+        // Active without a frame: a window manager that draws none, or none at all.
+        if (frame.isNull() && type != QEvent::WindowActivate)
+            return false;
+        window->removeEventFilter(this);
+        deleteLater();
+        const QRect free = window->screen()->availableGeometry();
+        FitInto(window, needed, free.size().shrunkBy(frame));
+        const QRect framed(handle->framePosition(), window->size().grownBy(frame));
+        const QPoint inside(
+            std::clamp(framed.x(), free.left(), std::max(free.left(), free.right() - framed.width() + 1)),
+            std::clamp(framed.y(), free.top(), std::max(free.top(), free.bottom() - framed.height() + 1)));
+        if (inside != framed.topLeft())
+            window->windowHandle()->setFramePosition(inside);
+        return false;
+    }
+
+private:
+    QMainWindow *window;
+    QSize needed;
+};
+
+} // namespace
+
 void ScrollWhenLargerThanScreen(QMainWindow *window)
 {
+    // Before it is shown, a window knows no frame: it takes the whole free area, and less once framed.
     const QSize needed = window->sizeHint();
-    const QSize available = window->screen()->availableGeometry().size();
-    if (needed.width() <= available.width() && needed.height() <= available.height())
-        return;
-    // The scroll area takes no focus of its own, so the tab chain and the first focus stay the design's.
-    QWidget *focus = window->focusWidget();
-    auto *area = new QScrollArea;
-    area->setObjectName(QStringLiteral("Scroller"));
-    area->setFrameShape(QFrame::NoFrame);
-    area->setFocusPolicy(Qt::NoFocus);
-    area->setWidget(window->takeCentralWidget());
-    window->setCentralWidget(area);
-    if (focus)
-        focus->setFocus();
-    if (window->testAttribute(Qt::WA_SetStyle))
-        SetStyleOnTree(area, window->style());
-    // The window no longer holds its content's size: it takes what the screen has, and at most what
-    // shows the content whole with both scroll bars.
-    window->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
-    const int bar = area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
-    window->setMinimumSize(0, 0);
-    window->setMaximumSize(needed + QSize(bar, bar));
-    const int width = needed.width() + (needed.height() > available.height() ? bar : 0);
-    const int height = needed.height() + (needed.width() > available.width() ? bar : 0);
-    window->resize(std::min(width, available.width()), std::min(height, available.height()));
+    FitInto(window, needed, window->screen()->availableGeometry().size());
+    new FrameFit(window, needed);
 }
 
 } // namespace platform

@@ -36,7 +36,8 @@ std::array<QColor, 3> LegibleShades(const QWidget *control, const std::array<QCo
 void AdaptToDesktop(QWidget *window);
 
 // Where the window is larger than the available area of its screen, it shrinks to that area and its
-// content scrolls; where it fits, nothing changes.
+// content scrolls; where it fits, nothing changes. Once the window manager has framed it, the same
+// again with the frame counted, and the framed window moves into that area.
 void ScrollWhenLargerThanScreen(QMainWindow *window);
 
 } // namespace platform
