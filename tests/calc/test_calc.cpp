@@ -370,6 +370,62 @@ private slots:
         }
     }
 
+    // The conversions, the layouts' examples, the category bounds and the adults' bounds as the
+    // calculation document states them.
+    void otherTablesAsDocumented()
+    {
+        const QRegularExpression number(QStringLiteral("[\\d.]+"));
+        const auto numbers = [&number](const QString &cell) {
+            QList<double> found;
+            for (auto it = number.globalMatch(cell); it.hasNext();)
+                found << it.next().captured().toDouble();
+            return found;
+        };
+        const QList<QStringList> units = DocumentTable(QStringLiteral("## 1. Inputs and units"));
+        QCOMPARE(units.size(), 1 + 3);
+        QCOMPARE(numbers(units[1].value(1)),
+            QList<double>({ calc::FeetInchesToCm(1, 0), calc::FeetInchesToCm(0, 1) }));
+        QCOMPARE(numbers(units[2].value(1)), QList<double>({ calc::LbsToKg(1) }));
+        QCOMPARE(1 / numbers(units[3].value(1)).value(0), calc::KgToLbs(1));
+        // "22.857… → 22.9; 0 → 0.0": every example without an ellipsis, in its layout.
+        const QList<QStringList> layouts = DocumentTable(QStringLiteral("## 2. How numbers are written"));
+        const char *patterns[] = { "0.0", "0,0", "0" };
+        for (int layout = 0; layout < 3; ++layout) {
+            for (const QString &example : layouts.value(1 + layout).value(4).split(QStringLiteral("; "))) {
+                const QStringList sides = example.split(QStringLiteral(" → "));
+                if (!sides[0].contains(QStringLiteral("…")))
+                    QCOMPARE(
+                        QString::fromStdString(Write(sides[0].toDouble(), patterns[layout])), sides.value(1));
+            }
+        }
+        // "BMI < 18.5", "18.5 ≤ BMI ≤ 25", "BMI ≥ 30": each category holds at a bound that is its own,
+        // and not beyond it.
+        const QStringList names { "Reduced weight", "Normal weight", "Overweight", "Obesity" };
+        const QRegularExpression condition(
+            QStringLiteral("^(?:([\\d.]+) (<|≤) )?BMI (?:(<|≤) ([\\d.]+)|≥ ([\\d.]+))$"));
+        for (const QStringList &row : DocumentTable(QStringLiteral("## 3. Body mass index"))) {
+            if (const qsizetype category = names.indexOf(row.value(0)); category >= 0) {
+                const auto bound = condition.match(row.value(1));
+                QVERIFY2(bound.hasMatch(), qPrintable(row.join('|')));
+                const auto holds
+                    = [&](double bmi) { return calc::ClassifyBmi(bmi) == BmiCategory(category); };
+                if (const QString lower = bound.captured(1) + bound.captured(5); !lower.isEmpty()) {
+                    QCOMPARE(holds(lower.toDouble()), bound.captured(2) != "<");
+                    QVERIFY(!holds(std::nextafter(lower.toDouble(), 0.)));
+                }
+                if (const QString upper = bound.captured(4); !upper.isEmpty()) {
+                    QCOMPARE(holds(upper.toDouble()), bound.captured(3) == "≤");
+                    QVERIFY(!holds(std::nextafter(upper.toDouble(), 99.)));
+                }
+            } else if (row.value(0) == "weight" || row.value(0) == "height") {
+                const calc::AdultBounds bounds
+                    = row.value(0) == "weight" ? calc::kAdultWeightKg : calc::kAdultHeightCm;
+                QCOMPARE(
+                    numbers(row.value(1) + row.value(2)), QList<double>({ bounds.lowest, bounds.highest }));
+            }
+        }
+    }
+
     void exactTextsAndOrders()
     {
         // (factor x m) x m, with m = height / 100; factor x m^2 ends a bit lower.
