@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: MIT
 # Runs Somatra on a private desktop (D-Bus session bus, Xvfb, openbox, AT-SPI registry) with the Orca
 # screen reader speaking to a silent sound device, and checks with test_orca.py what Orca says.
-# Usage: run.sh SOMATRA_BINARY. Exits 77 (skipped) when that desktop cannot start, unless CI is set:
-# then it fails.
+# Usage: run.sh SOMATRA_BINARY. Exits 77 (skipped) when a tool is missing or the desktop cannot start,
+# unless CI is set: then it fails. A run waits for another run's Orca, and fails beside anyone else's.
 set -u
 app=${1:?usage: run.sh SOMATRA_BINARY} && shift
 tmp=$(mktemp -d) pids=""
@@ -59,6 +59,13 @@ poll 100 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org
     || skip "the AT-SPI bus did not start"
 /usr/libexec/at-spi2-registryd >/dev/null 2>&1 & started $!
 
+# Orca refuses to start beside another Orca of the same user, in a chroot too: runs of this test take
+# turns (the lock is in /dev/shm, which a chroot shares), and an Orca that stays fails the test.
+exec 9>/dev/shm/somatra-orca-test.lock
+flock -w 300 9 || { echo "test_orca: another run kept Orca for 300 s" >&2; exit 1; }
+others() { pgrep -u "$(id -u)" -x orca; }
+poll 300 eval '! others' || { echo "test_orca: another Orca holds the session: $(others | tr '\n' ' ')" >&2; exit 1; }
+
 # Orca writes what it speaks to its debug log, which it flushes only when line-buffered.
 export ORCA_LOG="$tmp/orca.log"
 /usr/bin/python3 - "$(command -v orca)" "$ORCA_LOG" >"$tmp/orca.out" 2>&1 <<'PY' & started $!
@@ -69,7 +76,10 @@ builtins.open = lambda f, mode="r", *a, **k: plain(f, mode, 1) if f == log else 
 sys.argv = [orca, "--debug-file=" + log]
 runpy.run_path(orca, run_name="__main__")
 PY
-poll 600 grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$ORCA_LOG" || skip "Orca did not start: $(tail -n 3 "$tmp/orca.out")"
+poll 600 grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$ORCA_LOG" || {
+    echo "test_orca: Orca did not start: $(tail -n 3 "$tmp/orca.out")" >&2
+    exit 1
+}
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb "$app" & started $!
 # Ends before CTest's own timeout would kill this script without its cleanup; waited for in the
