@@ -46,10 +46,10 @@ void SpaceWrapLabel::paintEvent(QPaintEvent *)
 
 void Line::paintEvent(QPaintEvent *)
 {
-    // Replaces QFrame's HLine and VLine, which the style draws in shades of its own and, at a fractional
-    // scale, in logical pixels that can fall on a device row outside the widget's clip (Qt 6.4 to 6.8:
-    // widget geometry stays in logical pixels). At a whole scale the line is one device pixel thick,
-    // along its top or left edge; at a fractional one it fills its whole area.
+    // Replaces QFrame's HLine and VLine, which the style draws in shades of its own, never in a colour
+    // the design gives (Qt 6.4 to 6.8). At a whole scale the line is one device pixel thick, along its
+    // top or left edge. At a fractional scale it fills its whole area, which covers at least one device
+    // row whole: a thinner fill can fall on a device row outside the widget's clip.
     QRectF area = rect();
     const qreal ratio = devicePixelRatioF();
     if (ratio == std::floor(ratio)) {
