@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Somatra developers
 // SPDX-License-Identifier: MIT
 // Both windows as the X server shows them under a desktop's palette, style and scale: every line and
-// stripe present in its own colour, no caption clipped, the window within its screen, and with
-// SOMATRA_AA=1 (dark and high-contrast palettes) every caption at 4.5:1 and every line, stripe, radio
-// indicator and focus mark at 3:1 against the pixels behind it. CTest runs it once per setting under a
-// window manager; -v prints each measurement.
+// stripe present in its own colour, no caption clipped, the window within its screen, under a light
+// palette other than the design's no fixed colour lighter than the design's, and with SOMATRA_AA=1
+// (dark and high-contrast palettes) every caption at 4.5:1 and every line, stripe, radio indicator and
+// focus mark at 3:1 against the pixels behind it. CTest runs it once per setting under a window
+// manager; -v prints each measurement.
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -56,6 +57,36 @@ struct Shot
     }
 };
 
+void Fill(Form1 &form, const QString &weight)
+{
+    for (const char *option : { "Option1", "Option10", "Option5", "Option7" })
+        form.findChild<QRadioButton *>(option)->setChecked(!weight.isEmpty());
+    form.findChild<QLineEdit *>("Text2")->setText(weight.isEmpty() ? "" : "175");
+    form.findChild<QLineEdit *>("Text1")->setText(weight);
+}
+
+// A line's or caption's colour, or a stripe's: the background it fills.
+QColor Own(const QWidget *control)
+{
+    return control->palette().color(control->autoFillBackground() ? QPalette::Window : QPalette::WindowText);
+}
+
+// The fixed colours of the lines, stripes and captions (not the text's) on the design palette.
+QHash<QString, QColor> DesignShades(const QString &weight)
+{
+    const QPalette desktop = QApplication::palette();
+    QApplication::setPalette(QPalette(QColor(239, 239, 239), QColor(239, 239, 239))); // with black text
+    Form1 form;
+    Fill(form, weight);
+    QHash<QString, QColor> shades;
+    for (QWidget *control : form.findChildren<QWidget *>(QRegularExpression("^(Line|Label)\\d+$"))) {
+        if (control->autoFillBackground() || Own(control) != Qt::black)
+            shades[control->objectName()] = Own(control);
+    }
+    QApplication::setPalette(desktop);
+    return shades;
+}
+
 } // namespace
 
 class TestLooks : public QObject
@@ -89,6 +120,7 @@ private slots:
     void looks()
     {
         QFETCH(QString, weight);
+        const QHash<QString, QColor> designShades = DesignShades(weight);
         Form1 form;
         Form2 about;
         QWidget *window = weight == "about" ? static_cast<QWidget *>(&about) : &form;
@@ -100,10 +132,7 @@ private slots:
             qPrintable(QString("frame %1 %2 in %3")
                            .arg(framed->frameMargins().top())
                            .arg(QDebug::toString(framed->frameGeometry()), QDebug::toString(free))));
-        for (const char *option : { "Option1", "Option10", "Option5", "Option7" })
-            form.findChild<QRadioButton *>(option)->setChecked(!weight.isEmpty());
-        form.findChild<QLineEdit *>("Text2")->setText(weight.isEmpty() ? "" : "175");
-        form.findChild<QLineEdit *>("Text1")->setText(weight);
+        Fill(form, weight);
         const Shot shot { window };
         for (QWidget *control : window->findChildren<QWidget *>()) {
             const QString text
@@ -169,6 +198,15 @@ private slots:
                                       : shot.device(form.findChild<QWidget *>("Line6"), QRect(20, 2, 500, 4));
             expect(QString("%1 %2 on %3 %").arg(mark->objectName(), QColor(colour).name()).arg(share),
                 platform::ContrastRatio(colour, shot.commonest(around & shot.image.rect())), 3, share >= 90);
+        }
+        // Under a light palette other than the design's, each fixed colour keeps its shade or darkens.
+        const QColor back = window->palette().color(QPalette::Window);
+        const bool light = !platform::ShowsDesignPalette(window)
+            && platform::ContrastRatio(Qt::black, back) > platform::ContrastRatio(Qt::white, back);
+        for (auto it = designShades.cbegin(); light && window == &form && it != designShades.cend(); ++it) {
+            const QColor now = Own(form.findChild<QWidget *>(it.key()));
+            expect(QString("%1 %2 to designed %3, lightness").arg(it.key(), now.name(), it->name()),
+                now.lightnessF() / it->lightnessF(), 0, now.lightness() <= it->lightness());
         }
         qInfo() << "window" << framed->frameGeometry() << "in" << free;
         if (window != &form)
