@@ -223,6 +223,17 @@ private slots:
         QCOMPARE(tee->visibleRegion().boundingRect(), tee->rect());
         for (const QScrollBar *bar : area ? area->findChildren<QScrollBar *>() : QList<QScrollBar *>())
             QVERIFY(!bar->isVisible() || free.contains(QRect(bar->mapToGlobal(QPoint()), bar->size())));
+        if (!area)
+            return;
+        // A scroll bar shows only where the design, with room for the other bar, does not fit; at the
+        // bars' ends the content's far corner shows.
+        QScrollBar *across = area->horizontalScrollBar(), *down = area->verticalScrollBar();
+        const int bar = area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
+        QCOMPARE(across->isVisible(), design.width() + (down->isVisible() ? bar : 0) > room.width());
+        QCOMPARE(down->isVisible(), design.height() + (across->isVisible() ? bar : 0) > room.height());
+        across->setValue(across->maximum()), down->setValue(down->maximum());
+        const QWidget *content = area->widget();
+        QVERIFY(content->visibleRegion().contains(QPoint(content->width() - 1, content->height() - 1)));
     }
 
     // State: the Tab key pressed from control to control. Expected: each control's focus mark stands
