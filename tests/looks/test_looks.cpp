@@ -79,10 +79,9 @@ QHash<QString, QColor> DesignShades(const QString &weight)
     Form1 form;
     Fill(form, weight);
     QHash<QString, QColor> shades;
-    for (QWidget *control : form.findChildren<QWidget *>(QRegularExpression("^(Line|Label)\\d+$"))) {
+    for (QWidget *control : form.findChildren<QWidget *>(QRegularExpression("^(Line|Label)\\d+$")))
         if (control->autoFillBackground() || Own(control) != Qt::black)
             shades[control->objectName()] = Own(control);
-    }
     QApplication::setPalette(desktop);
     return shades;
 }
@@ -229,14 +228,12 @@ private slots:
                     design(587, 617 + form.menuBar()->height());
         const auto *area = form.findChild<QScrollArea *>();
         QCOMPARE(area != nullptr, design.boundedTo(room) != design);
-        // The Tab key scrolls to the TEE: Text2, Text1, Text3, then Text9. Its bottom and the scroll
-        // bars are on the screen.
+        // The Tab key scrolls to the TEE: Text2, Text1, Text3, then Text9, into view. The scroll bars lie
+        // within the window, which lies within the screen's free area.
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         const QWidget *tee = form.findChild<QWidget *>("Text9");
         QCOMPARE(tee->visibleRegion().boundingRect(), tee->rect());
-        for (const QScrollBar *bar : area ? area->findChildren<QScrollBar *>() : QList<QScrollBar *>())
-            QVERIFY(!bar->isVisible() || free.contains(QRect(bar->mapToGlobal(QPoint()), bar->size())));
         if (!area)
             return;
         // A scroll bar shows only where the design, with room for the other bar, does not fit; at the
