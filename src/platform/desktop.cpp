@@ -245,7 +245,8 @@ namespace {
 
 // Where the content is larger than the space, the window's content scrolls and the window takes the
 // space, at most what shows the content whole with both scroll bars; where it fits, nothing changes.
-// Qt places a window of fixed size whole, however large, and never fits it to the screen (Qt 6.4 to 6.8).
+// Qt never fits a window to its screen: one of fixed size larger than the screen runs off it (Qt 6.4 to
+// 6.8).
 void FitInto(QMainWindow *window, QSize needed, QSize space)
 {
     if (needed.width() <= space.width() && needed.height() <= space.height())
@@ -277,8 +278,8 @@ void FitInto(QMainWindow *window, QSize needed, QSize space)
 }
 
 // The window manager's frame is known only once it has framed the shown window (on X11 from its
-// _NET_FRAME_EXTENTS, on Wayland the decorations Qt draws): before, QWindow::frameMargins() is null and
-// Qt keeps the frame out of its placement (Qt 6.4 to 6.8). Then the window, title bar and all, is
+// _NET_FRAME_EXTENTS, on Wayland the decorations Qt draws): before, QWindow::frameMargins() is null, so
+// nothing Qt sizes or places counts the frame (Qt 6.4 to 6.8). Then the window, title bar and all, is
 // fitted into the screen's free area once; later moves are the user's.
 class FrameFit : public QObject
 {
