@@ -20,7 +20,9 @@
 
 namespace {
 
-// The artwork comes pre-rendered at 1x and 2x; the 2x image keeps it sharp on scaled screens.
+// The artwork comes pre-rendered at 1x and 2x; the 2x image keeps it sharp on scaled screens. Stored as
+// decoded pixels in place of Qt's image loading: QImageReader scans the imageformats plugins on first
+// use and may load those that claim a format before decoding (Qt 6.4 to 6.8).
 QPixmap Artwork(const QString &name, qreal devicePixelRatio)
 {
     const bool doubled = devicePixelRatio > 1.0;

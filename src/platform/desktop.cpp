@@ -111,6 +111,8 @@ QColor LegibleOn(const QColor &background, const QColor &given, double ratio)
 
 // Fusion, whose metrics the fixed layout is designed for, with the outlines of radio indicators and
 // text boxes, button frames and focus marks drawn over in colours that reach the ratio for graphics.
+// Fusion derives those outlines from the palette's Window and Highlight colours by fixed steps, which
+// on many palettes stay below 3:1 (Qt 6.4 to 6.8); on the design palette they are left as Fusion draws.
 class LegibleFusion : public QProxyStyle
 {
 public:
@@ -216,6 +218,8 @@ std::array<QColor, 3> LegibleShades(const QWidget *control, const std::array<QCo
     return shades;
 }
 
+// Replaces the desktop's style (Adwaita, Breeze, a qt6ct choice): its metrics would overrun the fixed
+// layout, which Qt does not adapt, in every version. The fixed colours replace none of Qt's behaviour.
 void AdaptToDesktop(QWidget *window)
 {
     const bool fusion
@@ -241,6 +245,8 @@ namespace {
 
 // Where the content is larger than the space, the window's content scrolls and the window takes the
 // space, at most what shows the content whole with both scroll bars; where it fits, nothing changes.
+// Qt never fits a window to its screen: one of fixed size larger than the screen runs off it (Qt 6.4 to
+// 6.8).
 void FitInto(QMainWindow *window, QSize needed, QSize space)
 {
     if (needed.width() <= space.width() && needed.height() <= space.height())
@@ -272,7 +278,8 @@ void FitInto(QMainWindow *window, QSize needed, QSize space)
 }
 
 // The window manager's frame is known only once it has framed the shown window (on X11 from its
-// _NET_FRAME_EXTENTS, on Wayland the decorations Qt draws). Then the window, title bar and all, is
+// _NET_FRAME_EXTENTS, on Wayland the decorations Qt draws): before, QWindow::frameMargins() is null, so
+// nothing Qt sizes or places counts the frame (Qt 6.4 to 6.8). Then the window, title bar and all, is
 // fitted into the screen's free area once; later moves are the user's.
 class FrameFit : public QObject
 {

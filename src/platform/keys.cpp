@@ -54,7 +54,8 @@ protected:
     {
         if (watched != m_box)
             return false;
-        // Qt sends a key that is not spontaneous, as the one typed here, through the shortcuts again.
+        // QApplication::notify sends a key press that is not spontaneous, as the one Type() passes on,
+        // through a ShortcutOverride again, so that replayed keys reach shortcuts (Qt 6.4 to 6.8).
         if (event->type() == QEvent::ShortcutOverride)
             return ClaimEditingKey(*static_cast<QKeyEvent *>(event));
         if (typingBox == m_box)
@@ -89,7 +90,9 @@ private:
     }
 
     // A key that types or erases a character belongs to the box, not to a shortcut: the box claims it
-    // as QLineEdit itself would, without first matching it against every standard key binding.
+    // as QLineEdit itself would, without first matching it against every standard key binding, as
+    // QWidgetLineControl::processShortcutOverrideEvent does for each key (Qt 6.4 to 6.8). Keys with
+    // other modifiers go on to QLineEdit's own answer.
     static bool ClaimEditingKey(QKeyEvent &event)
     {
         const Qt::KeyboardModifiers modifiers = event.modifiers();

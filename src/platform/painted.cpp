@@ -33,6 +33,8 @@ QStringList WrapAtSpaces(const QString &text, const QFontMetrics &metrics, int w
     return lines;
 }
 
+// QLabel's word wrap breaks lines where Unicode allows, after a hyphen or a slash too, and takes no
+// other rule (Qt 6.4 to 6.8).
 void SpaceWrapLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -44,8 +46,10 @@ void SpaceWrapLabel::paintEvent(QPaintEvent *)
 
 void Line::paintEvent(QPaintEvent *)
 {
-    // At a whole scale the line is one device pixel thick, along its top or left edge. At a fractional
-    // scale it fills its whole area: a thinner fill can fall on a device row outside the widget's clip.
+    // Replaces QFrame's HLine and VLine, which the style draws in shades of its own, never in a colour
+    // the design gives (Qt 6.4 to 6.8). At a whole scale the line is one device pixel thick, along its
+    // top or left edge. At a fractional scale it fills its whole area, which covers at least one device
+    // row whole: a thinner fill can fall on a device row outside the widget's clip.
     QRectF area = rect();
     const qreal ratio = devicePixelRatioF();
     if (ratio == std::floor(ratio)) {
@@ -63,6 +67,7 @@ bool FittedLabel::TextFits() const
     return text().isEmpty() || fontMetrics().horizontalAdvance(text()) <= contentsRect().width();
 }
 
+// QLabel cuts a text that does not fit at its edge and has no elision of its own (none up to Qt 6.8).
 bool FittedLabel::event(QEvent *event)
 {
     if (event->type() == QEvent::ToolTip && toolTip().isEmpty() && !TextFits()) {
@@ -118,7 +123,8 @@ QRect ResultBox::TextArea() const
 {
     QStyleOptionFrame panel;
     initStyleOption(&panel);
-    // QLineEdit keeps 2 pixels on either side of its text and 1 above and below.
+    // QLineEdit keeps 2 pixels on either side of its text and 1 above and below, private constants
+    // of QLineEditPrivate (Qt 6.4 to 6.8).
     return style()
         ->subElementRect(QStyle::SE_LineEditContents, &panel, this)
         .marginsRemoved(textMargins())
@@ -140,7 +146,8 @@ void ResultBox::changeEvent(QEvent *event)
     }
     m_fontWaits = true;
     m_advances = {};
-    // Repaint, without the line edit's new layout of its text.
+    // QLineEdit lays out its text in a new font as soon as the font changes, loading the face then,
+    // even while the box is empty or never shown (Qt 6.4 to 6.8). Repaint, without that layout.
     QWidget::changeEvent(event);
 }
 
@@ -160,6 +167,7 @@ void ResultBox::paintEvent(QPaintEvent *event)
         QLineEdit::paintEvent(event);
         return;
     }
+    // A line edit scrolls a text wider than itself to the cursor and has no elision (Qt 6.4 to 6.8).
     QPainter painter(this);
     QStyleOptionFrame panel;
     initStyleOption(&panel);

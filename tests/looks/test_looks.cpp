@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Somatra developers
 // SPDX-License-Identifier: MIT
-// Both windows as the X server shows them under a desktop's palette, style and scale: every line and
-// stripe present in its own colour, no caption clipped, the window within its screen, and with
+// Both windows as the X server shows them under a desktop's palette, style and scale: every line whole
+// and every stripe present in its own colour, no caption clipped, the window within its screen, under
+// a light palette other than the design's no fixed colour lighter than the design's, and with
 // SOMATRA_AA=1 (dark and high-contrast palettes) every caption at 4.5:1 and every line, stripe, radio
 // indicator and focus mark at 3:1 against the pixels behind it. CTest runs it once per setting under a
 // window manager; -v prints each measurement.
@@ -56,6 +57,35 @@ struct Shot
     }
 };
 
+void Fill(Form1 &form, const QString &weight)
+{
+    for (const char *option : { "Option1", "Option10", "Option5", "Option7" })
+        form.findChild<QRadioButton *>(option)->setChecked(!weight.isEmpty());
+    form.findChild<QLineEdit *>("Text2")->setText(weight.isEmpty() ? "" : "175");
+    form.findChild<QLineEdit *>("Text1")->setText(weight);
+}
+
+// A line's or caption's colour, or a stripe's: the background it fills.
+QColor Own(const QWidget *control)
+{
+    return control->palette().color(control->autoFillBackground() ? QPalette::Window : QPalette::WindowText);
+}
+
+// The fixed colours of the lines, stripes and captions (not the text's) on the design palette.
+QHash<QString, QColor> DesignShades(const QString &weight)
+{
+    const QPalette desktop = QApplication::palette();
+    QApplication::setPalette(QPalette(QColor(239, 239, 239), QColor(239, 239, 239))); // with black text
+    Form1 form;
+    Fill(form, weight);
+    QHash<QString, QColor> shades;
+    for (QWidget *control : form.findChildren<QWidget *>(QRegularExpression("^(Line|Label)\\d+$")))
+        if (control->autoFillBackground() || Own(control) != Qt::black)
+            shades[control->objectName()] = Own(control);
+    QApplication::setPalette(desktop);
+    return shades;
+}
+
 } // namespace
 
 class TestLooks : public QObject
@@ -89,6 +119,7 @@ private slots:
     void looks()
     {
         QFETCH(QString, weight);
+        const QHash<QString, QColor> designShades = DesignShades(weight);
         Form1 form;
         Form2 about;
         QWidget *window = weight == "about" ? static_cast<QWidget *>(&about) : &form;
@@ -100,10 +131,7 @@ private slots:
             qPrintable(QString("frame %1 %2 in %3")
                            .arg(framed->frameMargins().top())
                            .arg(QDebug::toString(framed->frameGeometry()), QDebug::toString(free))));
-        for (const char *option : { "Option1", "Option10", "Option5", "Option7" })
-            form.findChild<QRadioButton *>(option)->setChecked(!weight.isEmpty());
-        form.findChild<QLineEdit *>("Text2")->setText(weight.isEmpty() ? "" : "175");
-        form.findChild<QLineEdit *>("Text1")->setText(weight);
+        Fill(form, weight);
         const Shot shot { window };
         for (QWidget *control : window->findChildren<QWidget *>()) {
             const QString text
@@ -149,26 +177,49 @@ private slots:
                         [&](int, int) { return behind; }),
                     3);
         }
-        for (QWidget *mark :
-            window->findChildren<QWidget *>(QRegularExpression("^(Line\\d+|Label49|Label50|Label51)$"))) {
-            if (mark->visibleRegion().isEmpty()) // scrolled out of view, or a bar without width
+        const QList<QWidget *> marks
+            = window->findChildren<QWidget *>(QRegularExpression("^(Line\\d+|Label49|Label50|Label51)$"));
+        for (QWidget *mark : marks) {
+            const QRect shown = mark->visibleRegion().boundingRect();
+            if (shown.isEmpty()) // scrolled out of view, or a bar without width
                 continue;
             const bool line = mark->objectName().startsWith("Line"), across = mark->width() >= mark->height();
             const QRgb colour = mark->palette().color(line ? QPalette::WindowText : QPalette::Window).rgb();
-            // Each device pixel along the line shows its colour within a pixel of its place.
-            const QRect area = shot.device(mark, mark->rect());
+            // Each device pixel along the line shows its colour within a pixel of its place; where another
+            // mark crosses a line, that mark's pixels count as the line's.
+            const QRect area = shot.device(mark, shown);
+            QRegion crossing;
+            for (QWidget *other : marks)
+                crossing += line && other != mark ? shot.device(other, other->rect()) & area : QRect();
             QSet<int> along;
             shot.most(across ? area.adjusted(0, -1, 0, 1) : area.adjusted(-1, 0, 1, 0), [&](int x, int y) {
-                if (shot.image.pixel(x, y) == colour)
+                if (shot.image.pixel(x, y) == colour || crossing.contains(QPoint(x, y)))
                     along.insert(across ? x : y);
                 return colour;
             });
             const int share = qRound(100.0 * along.size() / (across ? area.width() : area.height()));
+            // A line is whole: every device pixel of its length but the ends, which it may cover in part.
+            int gaps = 0;
+            for (int at = (across ? area.left() : area.top()) + 1;
+                 line && at < (across ? area.right() : area.bottom()); ++at)
+                gaps += !along.contains(at);
             // A line stands on what lies around it, a stripe on the inside of the box above the bars.
             const QRect around = line ? area.adjusted(-4, -4, 4, 4)
                                       : shot.device(form.findChild<QWidget *>("Line6"), QRect(20, 2, 500, 4));
-            expect(QString("%1 %2 on %3 %").arg(mark->objectName(), QColor(colour).name()).arg(share),
-                platform::ContrastRatio(colour, shot.commonest(around & shot.image.rect())), 3, share >= 90);
+            expect(QString("%1 %2 on %3 %, %4 gaps")
+                       .arg(mark->objectName(), QColor(colour).name(), QString::number(share),
+                           QString::number(gaps)),
+                platform::ContrastRatio(colour, shot.commonest(around & shot.image.rect())), 3,
+                share >= 90 && gaps == 0);
+        }
+        // Under a light palette other than the design's, each fixed colour keeps its shade or darkens.
+        const QColor back = window->palette().color(QPalette::Window);
+        const bool light = !platform::ShowsDesignPalette(window)
+            && platform::ContrastRatio(Qt::black, back) > platform::ContrastRatio(Qt::white, back);
+        for (auto it = designShades.cbegin(); light && window == &form && it != designShades.cend(); ++it) {
+            const QColor now = Own(form.findChild<QWidget *>(it.key()));
+            expect(QString("%1 %2 to designed %3, lightness").arg(it.key(), now.name(), it->name()),
+                now.lightnessF() / it->lightnessF(), 0, now.lightness() <= it->lightness());
         }
         qInfo() << "window" << framed->frameGeometry() << "in" << free;
         if (window != &form)
@@ -177,14 +228,23 @@ private slots:
                     design(587, 617 + form.menuBar()->height());
         const auto *area = form.findChild<QScrollArea *>();
         QCOMPARE(area != nullptr, design.boundedTo(room) != design);
-        // The Tab key scrolls to the TEE: Text2, Text1, Text3, then Text9. Its bottom and the scroll
-        // bars are on the screen.
+        // The Tab key scrolls to the TEE: Text2, Text1, Text3, then Text9, into view. The scroll bars lie
+        // within the window, which lies within the screen's free area.
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         const QWidget *tee = form.findChild<QWidget *>("Text9");
         QCOMPARE(tee->visibleRegion().boundingRect(), tee->rect());
-        for (const QScrollBar *bar : area ? area->findChildren<QScrollBar *>() : QList<QScrollBar *>())
-            QVERIFY(!bar->isVisible() || free.contains(QRect(bar->mapToGlobal(QPoint()), bar->size())));
+        if (!area)
+            return;
+        // A scroll bar shows only where the design, with room for the other bar, does not fit; at the
+        // bars' ends the content's far corner shows.
+        QScrollBar *across = area->horizontalScrollBar(), *down = area->verticalScrollBar();
+        const int bar = area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
+        QCOMPARE(across->isVisible(), design.width() + (down->isVisible() ? bar : 0) > room.width());
+        QCOMPARE(down->isVisible(), design.height() + (across->isVisible() ? bar : 0) > room.height());
+        across->setValue(across->maximum()), down->setValue(down->maximum());
+        const QWidget *content = area->widget();
+        QVERIFY(content->visibleRegion().contains(QPoint(content->width() - 1, content->height() - 1)));
     }
 
     // State: the Tab key pressed from control to control. Expected: each control's focus mark stands
