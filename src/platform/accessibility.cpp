@@ -25,8 +25,9 @@ bool IsIgnored(const QObject *object)
     return object->property(AccessibleIgnored).toBool();
 }
 
-// A plain container or dialog that leaves out the children marked as ignored. The rest is as Qt
-// lists them: child widgets in creation order, without windows.
+// A plain container or dialog that leaves out the children marked as ignored and those hidden while
+// the program runs (the inches box in metric units). The rest is as Qt lists them: child widgets in
+// creation order, without windows.
 class FilteringContainer : public QAccessibleWidget
 {
 public:
@@ -50,7 +51,7 @@ private:
         QList<QWidget *> children;
         for (QObject *object : widget()->children()) {
             auto *child = qobject_cast<QWidget *>(object);
-            if (child && !child->isWindow() && !IsIgnored(child))
+            if (child && !child->isWindow() && !child->isHidden() && !IsIgnored(child))
                 children.append(child);
         }
         return children;
