@@ -84,8 +84,8 @@ public:
     }
     void setText(QAccessible::Text type, const QString &text) override
     {
-        if (type == QAccessible::Value && !Box()->isReadOnly())
-            Box()->setText(text);
+        if (type == QAccessible::Value)
+            replaceText(0, characterCount(), text);
         else
             QAccessibleWidget::setText(type, text);
     }
@@ -168,15 +168,22 @@ public:
         return Piece(offset, type, 1, start, end);
     }
 
-    // Editable text: what an assistive tool writes is not typed, so it is not filtered.
+    // Editable text: what an assistive tool writes is a paste into the box, through its own editing, so
+    // that its validator, length limit and undo apply; a box that does not show or take typing keeps
+    // its text.
     void deleteText(int start, int end) override { replaceText(start, end, QString()); }
     void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
     void replaceText(int start, int end, const QString &text) override
     {
+        QLineEdit *box = Box();
         start = Clamped(start), end = Clamped(end);
-        if (Box()->isReadOnly() || start > end)
+        if (box->isReadOnly() || !box->isEnabled() || !box->isVisible() || start > end)
             return;
-        Box()->setText(Box()->text().replace(start, end - start, text));
+        box->setSelection(start, end - start);
+        if (!text.isEmpty())
+            box->insert(text);
+        else if (start < end)
+            box->del();
     }
 
 private:
