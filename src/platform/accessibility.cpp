@@ -4,7 +4,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -128,17 +128,12 @@ public:
     {
         if (offset < 0 || offset >= characterCount())
             return {};
-        // From the text cursor, which the box places, by the advance of the characters in between.
-        const QRect cursor = Box()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-        const QFontMetrics metrics(Box()->font());
         const QString shown = Box()->displayText();
         const int at = Box()->cursorPosition();
-        const auto x = [&](int position) {
-            return cursor.x()
-                + (position >= at ? metrics.horizontalAdvance(shown.mid(at, position - at))
-                                  : -metrics.horizontalAdvance(shown.mid(position, at - position)));
-        };
-        const QRect local(x(offset), cursor.y(), x(offset + 1) - x(offset), cursor.height());
+        if (shown != m_measured || at != m_measuredAt || Box()->font() != m_measuredFont)
+            Measure(shown, at);
+        const QRect local(m_left + qRound(m_advance[offset]), m_top,
+            qRound(m_advance[offset + 1]) - qRound(m_advance[offset]), m_height);
         return QRect(Box()->mapToGlobal(local.topLeft()), local.size());
     }
     int offsetAtPoint(const QPoint &point) const override
@@ -193,6 +188,29 @@ private:
     {
         return offset < 0 ? 0 : offset > characterCount() ? characterCount() : offset;
     }
+
+    // The advance of the characters before each offset, from the text cursor that the box places:
+    // measured once per text and cursor, so that a range of characters costs one measure.
+    void Measure(const QString &shown, int at) const
+    {
+        const QFontMetricsF metrics(Box()->font());
+        m_advance.resize(shown.size() + 1);
+        m_advance[0] = 0;
+        for (qsizetype i = 0; i < shown.size(); ++i)
+            m_advance[i + 1] = m_advance[i] + metrics.horizontalAdvance(shown[i]);
+        const QRect cursor = Box()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        m_left = cursor.x() - qRound(m_advance[at]);
+        m_top = cursor.y();
+        m_height = cursor.height();
+        m_measured = shown;
+        m_measuredAt = at;
+        m_measuredFont = Box()->font();
+    }
+    mutable QString m_measured;
+    mutable int m_measuredAt = -1;
+    mutable QFont m_measuredFont;
+    mutable QList<qreal> m_advance;
+    mutable int m_left = 0, m_top = 0, m_height = 0;
 
     // The piece of the text before, at or after offset (step -1, 0, 1) for a boundary type. A box
     // holds one line, so lines, sentences and paragraphs are the whole text.
