@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/accessibility.h"
 
+#include <optional>
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontMetricsF>
@@ -13,6 +15,17 @@
 #include <QTextBoundaryFinder>
 #include <QVariant>
 #include <QWidget>
+#if QT_CONFIG(accessibility_atspi_bridge)
+#include <QClipboard>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVirtualObject>
+#include <QGuiApplication>
+#include <QHash>
+#include <QXmlStreamReader>
+
+constexpr char kAccessiblePath[] = "/org/a11y/atspi/accessible";
+#endif
 
 #include "platform/valuebar.h"
 
@@ -329,12 +342,198 @@ QAccessibleInterface *Factory(const QString &className, QObject *object)
     return nullptr;
 }
 
+#if QT_CONFIG(accessibility_atspi_bridge)
+// Qt's AT-SPI bridge (src/gui/accessible/linux/atspiadaptor.cpp, Qt 6.4 to 6.8 alike; the lines below
+// are those of 6.4.2) trusts every call: it reads arguments that a call does not carry, loops over any range
+// it is given and sizes text to any length. The gate takes its place on the accessibility bus and passes it a
+// call only in the form that the bridge itself describes, with ranges inside the text, and answers here the
+// calls that the bridge mishandles.
+class BridgeGate : public QDBusVirtualObject
+{
+public:
+    explicit BridgeGate(QDBusVirtualObject *bridge)
+        : QDBusVirtualObject(bridge)
+        , m_bridge(bridge)
+    { }
+    QString introspect(const QString &path) const override { return m_bridge->introspect(path); }
+
+    bool handleMessage(const QDBusMessage &call, const QDBusConnection &bus) override
+    {
+        const QString interface = call.interface(), member = call.member(), signature = call.signature();
+        QAccessibleInterface *object = Object(call.path());
+        if (interface == QLatin1String("org.freedesktop.DBus.Introspectable") || !object)
+            return false; // Qt answers: the introspection, or no such object
+        const QList<QVariant> args = call.arguments();
+        const auto answer = [&](const QVariant &result) { return bus.send(call.createReply(result)); };
+        const auto refuse
+            = [&](QDBusError::ErrorType error) { return bus.send(call.createErrorReply(error, member)); };
+        if (interface == QLatin1String("org.freedesktop.DBus.Properties")) {
+            // Only the properties that the bridge describes, since it answers Get and Set of any name
+            // with the method of that name, which reads arguments that the call does not carry; no
+            // GetAll, where it reads a second argument that the call does not have (line 1236).
+            const bool get = member == QLatin1String("Get") && signature == QLatin1String("ss");
+            const bool set = member == QLatin1String("Set") && signature == QLatin1String("ssv");
+            const auto access = get || set
+                ? Described(call.path(), args[0].toString(), QLatin1Char(':') + args[1].toString())
+                : std::nullopt;
+            if (!access || (set && *access != QLatin1String("readwrite")))
+                return refuse(get || set ? QDBusError::InvalidArgs : QDBusError::NotSupported);
+            const bool handled = m_bridge->handleMessage(call, bus);
+            // The bridge keeps a new application id without answering (line 1273).
+            if (handled && set && args[1].toString() == QLatin1String("Id"))
+                bus.send(call.createReply());
+            return handled;
+        }
+        // Methods as the bridge describes them. It also takes a property's name with Get or Set as a
+        // method, and Set reads three arguments (SetId at line 1271).
+        const auto expected = Described(call.path(), interface, QLatin1Char('.') + member);
+        if (!expected ? !signature.isEmpty() || member.startsWith(QLatin1String("Set"))
+                      : *expected != signature)
+            return refuse(QDBusError::InvalidArgs);
+        if (interface == QLatin1String("org.a11y.atspi.EditableText"))
+            return Edit(object, member, args, answer);
+        if (interface == QLatin1String("org.a11y.atspi.Value")
+            && member == QLatin1String("SetCurrentValue")) {
+            // The bridge takes the method for the property setter and reads a third argument (line 2189).
+            if (!object->valueInterface())
+                return refuse(QDBusError::NotSupported);
+            object->valueInterface()->setCurrentValue(args[0].toDouble());
+            return bus.send(call.createReply());
+        }
+        if (interface == QLatin1String("org.a11y.atspi.Text")) {
+            QAccessibleTextInterface *text = object->textInterface();
+            // The bridge answers with a type that it never registered with D-Bus, so never (line 1783;
+            // qspi_struct_marshallers.cpp registers no QSpiTextRangeList).
+            if (member == QLatin1String("GetBoundedRanges"))
+                return refuse(QDBusError::NotSupported);
+            // The bridge asks for every character of the range, and never ends at the largest int
+            // (line 2069).
+            const int count = text ? text->characterCount() : 0;
+            if (member == QLatin1String("GetRangeExtents") && text
+                && (args[0].toInt() < 0 || args[1].toInt() > count || args[1].toInt() < -1))
+                return refuse(QDBusError::InvalidArgs);
+        }
+        return m_bridge->handleMessage(call, bus);
+    }
+
+private:
+    static QAccessibleInterface *Object(const QString &path)
+    {
+        const QString prefix = QLatin1String(kAccessiblePath) + QLatin1Char('/');
+        if (path == prefix + QLatin1String("root"))
+            return QAccessible::queryAccessibleInterface(qApp);
+        bool valid = false;
+        const uint id = path.startsWith(prefix) ? QStringView(path).mid(prefix.size()).toUInt(&valid) : 0;
+        QAccessibleInterface *object = valid ? QAccessible::accessibleInterface(id) : nullptr;
+        return object && object->isValid() ? object : nullptr;
+    }
+
+    // What the bridge's introspection says of a method (".Name": its arguments) or a property
+    // (":Name": read or readwrite) of an interface, read once for each interface.
+    std::optional<QString> Described(const QString &path, const QString &interface, const QString &member)
+    {
+        if (!m_described.contains(interface)) {
+            QXmlStreamReader xml(
+                QLatin1String("<node>") + m_bridge->introspect(path) + QLatin1String("</node>"));
+            QString at, method;
+            while (!xml.atEnd()) {
+                if (xml.readNext() != QXmlStreamReader::StartElement)
+                    continue;
+                const QXmlStreamAttributes attributes = xml.attributes();
+                const QString name = attributes.value(QLatin1String("name")).toString();
+                if (xml.name() == QLatin1String("interface"))
+                    m_described.insert(at = name, QString());
+                else if (xml.name() == QLatin1String("method"))
+                    m_described[method = at + QLatin1Char('.') + name] = QString();
+                else if (xml.name() == QLatin1String("property"))
+                    m_described[at + QLatin1Char(':') + name]
+                        = attributes.value(QLatin1String("access")).toString();
+                else if (xml.name() == QLatin1String("arg")
+                    && attributes.value(QLatin1String("direction")) != QLatin1String("out"))
+                    m_described[method] += attributes.value(QLatin1String("type"));
+            }
+            m_described.insert(interface, QString());
+        }
+        const auto found = m_described.constFind(interface + member);
+        return found == m_described.cend() ? std::nullopt : std::optional<QString>(*found);
+    }
+
+    // Editable text as a paste into the box: reports whether the text changed, since the bridge says
+    // true to every write, and writes nothing into an object without editable text, where the bridge
+    // would replace its whole value (line 2112). Sizes the inserted text by the text itself, where the
+    // bridge pads it to any length (line 2149).
+    template <typename Answer>
+    static bool Edit(QAccessibleInterface *object, const QString &member, const QList<QVariant> &args,
+        const Answer &answer)
+    {
+        QAccessibleTextInterface *text = object->textInterface();
+        QAccessibleEditableTextInterface *edit = object->editableTextInterface();
+        if (!text || !edit)
+            return answer(false);
+        const auto whole = [text] { return text->text(0, text->characterCount()); };
+        const auto end = [text](const QVariant &offset) {
+            return offset.toInt() == -1 ? text->characterCount() : offset.toInt();
+        };
+        if (member == QLatin1String("CopyText") || member == QLatin1String("CutText"))
+            QGuiApplication::clipboard()->setText(text->text(args[0].toInt(), end(args[1])));
+        if (member == QLatin1String("CopyText"))
+            return answer(QVariant());
+        const QString before = whole();
+        if (member == QLatin1String("SetTextContents")) {
+            edit->replaceText(0, text->characterCount(), args[0].toString());
+        } else if (member == QLatin1String("InsertText")) {
+            const QString inserted = args[1].toString();
+            const int length = args[2].toInt();
+            edit->insertText(args[0].toInt(), length >= 0 ? inserted.left(length) : inserted);
+        } else if (member == QLatin1String("PasteText")) {
+            edit->insertText(args[0].toInt(), QGuiApplication::clipboard()->text());
+        } else {
+            edit->deleteText(args[0].toInt(), end(args[1]));
+        }
+        return answer(whole() != before);
+    }
+
+    QDBusVirtualObject *m_bridge;
+    QHash<QString, QString> m_described; // interfaces, methods and properties
+};
+
+// Puts the gate in front of the bridge once the bridge has registered on the accessibility bus, on
+// the connection that Qt names "a11y".
+void GuardBridge()
+{
+    QDBusConnection bus(QStringLiteral("a11y"));
+    auto *bridge = qobject_cast<QDBusVirtualObject *>(
+        bus.isConnected() ? bus.objectRegisteredAt(QLatin1String(kAccessiblePath)) : nullptr);
+    if (!bridge || dynamic_cast<BridgeGate *>(bridge))
+        return;
+    bus.unregisterObject(QLatin1String(kAccessiblePath));
+    bus.registerVirtualObject(
+        QLatin1String(kAccessiblePath), new BridgeGate(bridge), QDBusConnection::SubPath);
+}
+
+// The bridge registers right after it tells that accessibility is active.
+class BridgeWatch : public QAccessible::ActivationObserver
+{
+public:
+    void accessibilityActiveChanged(bool active) override
+    {
+        if (active)
+            QMetaObject::invokeMethod(QCoreApplication::instance(), &GuardBridge, Qt::QueuedConnection);
+    }
+};
+#endif
+
 } // namespace
 
 void InstallAccessibility()
 {
     static const bool installed = [] {
         QAccessible::installFactory(&Factory);
+#if QT_CONFIG(accessibility_atspi_bridge)
+        static BridgeWatch watch;
+        QAccessible::installActivationObserver(&watch);
+        watch.accessibilityActiveChanged(QAccessible::isActive());
+#endif
         return true;
     }();
     (void)installed;
