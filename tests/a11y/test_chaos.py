@@ -87,6 +87,7 @@ while time.monotonic() < end:
         node = ET.fromstring((call(path, "org.freedesktop.DBus.Introspectable", "Introspect") or ["<node/>"])[0])
         editable = any(i.get("name") == EDIT for i in node.iter("interface"))
         if editable and not state(path, 30) and path in objects(): fail(f"the hidden box {path} is in the tree")
+        if editable: call(path, EDIT, "SetTextContents", GLib.Variant("(s)", (FILL,)))  # its ranges cross it all
         for interface in node.iter("interface"):
             name = interface.get("name")
             for prop in interface.iter("property"):
@@ -100,7 +101,6 @@ while time.monotonic() < end:
                     answered += 1
                     if closed and (text(path) != before or answer and answer[0] is True):
                         fail(f"{method.get('name')}{str(args)[:99]} wrote into the read-only or hidden {path}: {answer}")
-        if editable: call(path, EDIT, "SetTextContents", GLib.Variant("(s)", (FILL,)))  # the next turn's ranges cross it
         if time.monotonic() > end: break
 call(ROOT, ACCESSIBLE, "GetChildren")  # the program still answers
 if re.search(r"ERROR: \w+Sanitizer|runtime error:", open(os.environ["SOMATRA_LOG"], errors="replace").read()):
