@@ -364,7 +364,6 @@ public:
         if (interface == QLatin1String("org.freedesktop.DBus.Introspectable") || !object)
             return false; // Qt answers: the introspection, or no such object
         const QList<QVariant> args = call.arguments();
-        const auto answer = [&](const QVariant &result) { return bus.send(call.createReply(result)); };
         const auto refuse
             = [&](QDBusError::ErrorType error) { return bus.send(call.createErrorReply(error, member)); };
         if (interface == QLatin1String("org.freedesktop.DBus.Properties")) {
@@ -391,7 +390,7 @@ public:
                       : *expected != signature)
             return refuse(QDBusError::InvalidArgs);
         if (interface == QLatin1String("org.a11y.atspi.EditableText"))
-            return Edit(object, member, args, answer);
+            return Edit(object, call, bus);
         if (interface == QLatin1String("org.a11y.atspi.Value")
             && member == QLatin1String("SetCurrentValue")) {
             // The bridge takes the method for the property setter and reads a third argument (line 2189).
@@ -429,7 +428,7 @@ private:
     }
 
     // What the bridge's introspection says of a method (".Name": its arguments) or a property
-    // (":Name": read or readwrite) of an interface, read once for each interface.
+    // (":Name": read or readwrite) of an interface, read once for each interface that an object has.
     std::optional<QString> Described(const QString &path, const QString &interface, const QString &member)
     {
         if (!m_described.contains(interface)) {
@@ -452,45 +451,46 @@ private:
                     && attributes.value(QLatin1String("direction")) != QLatin1String("out"))
                     m_described[method] += attributes.value(QLatin1String("type"));
             }
-            m_described.insert(interface, QString());
         }
         const auto found = m_described.constFind(interface + member);
         return found == m_described.cend() ? std::nullopt : std::optional<QString>(*found);
     }
 
-    // Editable text as a paste into the box: reports whether the text changed, since the bridge says
-    // true to every write, and writes nothing into an object without editable text, where the bridge
-    // would replace its whole value (line 2112). Sizes the inserted text by the text itself, where the
-    // bridge pads it to any length (line 2149).
-    template <typename Answer>
-    static bool Edit(QAccessibleInterface *object, const QString &member, const QList<QVariant> &args,
-        const Answer &answer)
+    // Editable text as a paste into the box. Reports whether the text changed, where the bridge says
+    // true to every write; writes nothing into an object without editable text, where the bridge would
+    // replace its whole value (line 2112); inserts no more than the text given, where the bridge pads
+    // it to any length (line 2149).
+    static bool Edit(QAccessibleInterface *object, const QDBusMessage &call, const QDBusConnection &bus)
     {
         QAccessibleTextInterface *text = object->textInterface();
-        QAccessibleEditableTextInterface *edit = object->editableTextInterface();
-        if (!text || !edit)
-            return answer(false);
-        const auto whole = [text] { return text->text(0, text->characterCount()); };
-        const auto end = [text](const QVariant &offset) {
-            return offset.toInt() == -1 ? text->characterCount() : offset.toInt();
-        };
-        if (member == QLatin1String("CopyText") || member == QLatin1String("CutText"))
-            QGuiApplication::clipboard()->setText(text->text(args[0].toInt(), end(args[1])));
-        if (member == QLatin1String("CopyText"))
-            return answer(QVariant());
-        const QString before = whole();
+        QAccessibleEditableTextInterface *edit = text ? object->editableTextInterface() : nullptr;
+        const QString member = call.member();
+        const QList<QVariant> args = call.arguments();
+        const int count = text ? text->characterCount() : 0;
+        const int start = qBound(0, args.value(0).toInt(), count), last = args.value(1).toInt();
+        const int end = last == -1 ? count : qBound(start, last, count);
+        if (member == QLatin1String("CopyText")) {
+            if (text)
+                QGuiApplication::clipboard()->setText(text->text(start, end));
+            return bus.send(call.createReply());
+        }
+        if (!edit)
+            return bus.send(call.createReply(false));
+        const QString before = text->text(0, count);
         if (member == QLatin1String("SetTextContents")) {
-            edit->replaceText(0, text->characterCount(), args[0].toString());
+            edit->replaceText(0, count, args[0].toString());
         } else if (member == QLatin1String("InsertText")) {
             const QString inserted = args[1].toString();
-            const int length = args[2].toInt();
-            edit->insertText(args[0].toInt(), length >= 0 ? inserted.left(length) : inserted);
+            edit->insertText(start, args[2].toInt() >= 0 ? inserted.left(args[2].toInt()) : inserted);
         } else if (member == QLatin1String("PasteText")) {
-            edit->insertText(args[0].toInt(), QGuiApplication::clipboard()->text());
+            edit->insertText(start, QGuiApplication::clipboard()->text());
         } else {
-            edit->deleteText(args[0].toInt(), end(args[1]));
+            edit->deleteText(start, end);
         }
-        return answer(whole() != before);
+        const bool changed = text->text(0, text->characterCount()) != before;
+        if (changed && member == QLatin1String("CutText"))
+            QGuiApplication::clipboard()->setText(before.mid(start, end - start));
+        return bus.send(call.createReply(changed));
     }
 
     QDBusVirtualObject *m_bridge;
