@@ -49,7 +49,8 @@ def value(kind):  # an edge or a random value of a basic D-Bus type
             [0, 1, -1, 2, 40, 2**31 - 1, 2**31 - 2, -2**31, -2**31 + 1, rng.randrange(-2**31, 2**31)])
         return number % 2**bits if kind in "yqut" else max(-2**(bits - 1), min(number, 2**(bits - 1) - 1))
     if kind == "d": return rng.choice([0.0, 5.0, -1.0, 1e308, -1e308, math.nan, math.inf, rng.uniform(-99, 99)])
-    if kind == "s": return rng.choice(["", "7", "-70", "abc", "1e308", "72,5", "\u0663\u00e9", "x" * rng.randrange(99), FILL])
+    if kind == "s":
+        return rng.choice(["", "7", "-70", "abc", "1e308", "72,5", "\u0663\u00e9", "x" * rng.randrange(99), FILL])
     if kind == "v": return GLib.Variant(*rng.choice([("i", value("i")), ("s", value("s")), ("d", value("d"))]))
     return {"b": rng.random() < 0.5, "o": rng.choice([ROOT, "/"])}[kind]
 
@@ -57,8 +58,9 @@ def value(kind):  # an edge or a random value of a basic D-Bus type
 def calls(signature):  # the whole text (offsets 0 to -1, the longest text), random arguments, none
     if not re.fullmatch("[ynqiuxtdsvbo]*", signature): return [None]
     whole = iter([0] + [-1] * len(signature))
-    return [GLib.Variant(f"({signature})", tuple(next(whole) if k == "i" else FILL if k == "s" else value(k) for k in signature))] \
-        + [GLib.Variant(f"({signature})", tuple(value(k) for k in signature)) for _ in range(2)] + [None]
+    first = tuple(next(whole) if k == "i" else FILL if k == "s" else value(k) for k in signature)
+    return [GLib.Variant(f"({signature})", values) for values in
+            [first] + [tuple(value(k) for k in signature) for _ in range(2)]] + [None]
 
 
 def objects():
@@ -77,7 +79,8 @@ def state(path, bit):  # 7 editable, 30 visible
 def text(path):
     got = call(path, TEXT, "GetText", GLib.Variant("(ii)", (0, -1)))
     count = call(path, PROPERTIES, "Get", GLib.Variant("(ss)", (TEXT, "CharacterCount")))
-    if got and count and len(got[0]) != count[0]: fail(f"{path} reads {len(got[0])} characters, counts {count[0]}")
+    if got and count and len(got[0]) != count[0]:
+        fail(f"{path} reads {len(got[0])} characters, counts {count[0]}")
     return got and got[0]
 
 
@@ -87,7 +90,8 @@ while time.monotonic() < end:
         node = ET.fromstring((call(path, "org.freedesktop.DBus.Introspectable", "Introspect") or ["<node/>"])[0])
         editable = any(i.get("name") == EDIT for i in node.iter("interface"))
         if editable and not state(path, 30) and path in objects(): fail(f"the hidden box {path} is in the tree")
-        if editable: call(path, EDIT, "SetTextContents", GLib.Variant("(s)", (FILL,)))  # its ranges cross it all
+        if editable:  # the longest text, which every range of this turn crosses
+            call(path, EDIT, "SetTextContents", GLib.Variant("(s)", (FILL,)))
         for interface in node.iter("interface"):
             name = interface.get("name")
             for prop in interface.iter("property"):
@@ -97,10 +101,11 @@ while time.monotonic() < end:
             for method in interface.iter("method"):
                 for args in calls("".join(a.get("type") for a in method.iter("arg") if a.get("direction") != "out")):
                     closed = name == EDIT and not (state(path, 7) and state(path, 30))
-                    before, answer = closed and text(path), call(path, name, method.get("name"), args)
+                    before, answer = name == EDIT and text(path), call(path, name, method.get("name"), args)
                     answered += 1
-                    if closed and (text(path) != before or answer and answer[0] is True):
-                        fail(f"{method.get('name')}{str(args)[:99]} wrote into the read-only or hidden {path}: {answer}")
+                    after = name == EDIT and text(path)  # reads back as many characters as it counts
+                    if closed and (after != before or answer and answer[0] is True):
+                        fail(f"{method.get('name')}{str(args)[:99]} on the read-only or hidden {path}: {answer}")
         if time.monotonic() > end: break
 call(ROOT, ACCESSIBLE, "GetChildren")  # the program still answers
 if re.search(r"ERROR: \w+Sanitizer|runtime error:", open(os.environ["SOMATRA_LOG"], errors="replace").read()):
