@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/accessibility.h"
 
-#include <optional>
-
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontMetricsF>
@@ -16,6 +14,8 @@
 #include <QVariant>
 #include <QWidget>
 #if QT_CONFIG(accessibility_atspi_bridge)
+#include <optional>
+
 #include <QClipboard>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -23,8 +23,6 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QXmlStreamReader>
-
-constexpr char kAccessiblePath[] = "/org/a11y/atspi/accessible";
 #endif
 
 #include "platform/valuebar.h"
@@ -343,6 +341,8 @@ QAccessibleInterface *Factory(const QString &className, QObject *object)
 }
 
 #if QT_CONFIG(accessibility_atspi_bridge)
+constexpr char kAccessiblePath[] = "/org/a11y/atspi/accessible"; // where the bridge serves every object
+
 // Qt's AT-SPI bridge (src/gui/accessible/linux/atspiadaptor.cpp, Qt 6.4 to 6.8 alike; the lines below
 // are those of 6.4.2) trusts every call: it reads arguments that a call does not carry, loops over any range
 // it is given and sizes text to any length. The gate takes its place on the accessibility bus and passes it a
