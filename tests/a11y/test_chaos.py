@@ -55,12 +55,12 @@ def value(kind):  # an edge or a random value of a basic D-Bus type
     return {"b": rng.random() < 0.5, "o": rng.choice([ROOT, "/"])}[kind]
 
 
-def calls(signature):  # random arguments, none, then the whole text (offsets 0 to -1, the longest text)
+def calls(signature):  # random arguments, none, the whole text (offsets 0 to -1, the longest text), random
     if not re.fullmatch("[ynqiuxtdsvbo]*", signature): return [None]
     whole = iter([0] + [-1] * len(signature))
-    last = tuple(next(whole) if k == "i" else FILL if k == "s" else value(k) for k in signature)
-    return [GLib.Variant(f"({signature})", tuple(value(k) for k in signature)) for _ in range(2)] + [None] \
-        + [GLib.Variant(f"({signature})", last)]
+    values = [tuple(value(k) for k in signature), tuple(next(whole) if k == "i" else FILL if k == "s" else value(k)
+                                                        for k in signature), tuple(value(k) for k in signature)]
+    return [GLib.Variant(f"({signature})", values[0]), None] + [GLib.Variant(f"({signature})", v) for v in values[1:]]
 
 
 def objects():
