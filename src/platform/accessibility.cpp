@@ -343,11 +343,11 @@ QAccessibleInterface *Factory(const QString &className, QObject *object)
 #if QT_CONFIG(accessibility_atspi_bridge)
 constexpr char kAccessiblePath[] = "/org/a11y/atspi/accessible"; // where the bridge serves every object
 
-// Qt's AT-SPI bridge (src/gui/accessible/linux/atspiadaptor.cpp, Qt 6.4 to 6.8 alike; the lines below
-// are those of 6.4.2) trusts every call: it reads arguments that a call does not carry, loops over any range
-// it is given and sizes text to any length. The gate takes its place on the accessibility bus and passes it a
-// call only in the form that the bridge itself describes, with ranges inside the text, and answers here the
-// calls that the bridge mishandles.
+// Qt's AT-SPI bridge (src/gui/accessible/linux/atspiadaptor.cpp, Qt 6.4 to 6.8 alike, unchanged in
+// Qt's current sources; the lines below are those of 6.4.2) trusts every call: it reads arguments that
+// a call does not carry, loops over any range it is given and sizes text to any length. The gate takes
+// its place on the accessibility bus and passes it a call only in the form that the bridge itself
+// describes, with ranges inside the text, and answers here the calls that the bridge mishandles.
 class BridgeGate : public QDBusVirtualObject
 {
 public:
@@ -407,9 +407,8 @@ public:
                 return refuse(QDBusError::NotSupported);
             // The bridge asks for every character of the range, and never ends at the largest int
             // (line 2069).
-            const int count = text ? text->characterCount() : 0;
             if (member == QLatin1String("GetRangeExtents") && text
-                && (args[0].toInt() < 0 || args[1].toInt() > count || args[1].toInt() < -1))
+                && (args[0].toInt() < 0 || args[1].toInt() < -1 || args[1].toInt() > text->characterCount()))
                 return refuse(QDBusError::InvalidArgs);
         }
         return m_bridge->handleMessage(call, bus);
