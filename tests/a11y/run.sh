@@ -1,15 +1,18 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The Somatra developers
 # SPDX-License-Identifier: MIT
-# Runs Somatra on a private desktop (D-Bus session bus, Xvfb, openbox, AT-SPI registry) with the Orca
-# screen reader speaking to a silent sound device, and checks with test_orca.py what Orca says.
-# Usage: run.sh SOMATRA_BINARY. Exits 77 (skipped) when a tool is missing or the desktop cannot start,
-# unless CI is set: then it fails. A run waits for another run's Orca, and fails beside anyone else's.
+# Runs Somatra on a private desktop (D-Bus session bus, Xvfb, openbox, AT-SPI registry) and a test
+# client beside it: test_orca.py checks what the Orca screen reader, speaking to a silent sound device,
+# says; test_chaos.py calls everything an assistive client can. The client gets SOMATRA_PID, and
+# SOMATRA_LOG, where the program writes its errors.
+# Usage: run.sh SOMATRA_BINARY CLIENT.py. Exits 77 (skipped) when a tool is missing or the desktop
+# cannot start, unless CI is set: then it fails. A run with Orca waits for another run's Orca, and
+# fails beside anyone else's.
 set -u
-app=${1:?usage: run.sh SOMATRA_BINARY} && shift
+app=${1:?usage: run.sh SOMATRA_BINARY CLIENT.py} client=${2:?} && shift 2
 tmp=$(mktemp -d) pids=""
 
-skip() { echo "test_orca: cannot start the desktop: $*" >&2; [ -n "${CI:-}" ] && exit 1; exit 77; }
+skip() { echo "${client%.py}: cannot start the desktop: $*" >&2; [ -n "${CI:-}" ] && exit 1; exit 77; }
 # poll COUNT COMMAND...: runs COMMAND every 0.1 s until it succeeds, at most COUNT times.
 poll() {
     n=$1 && shift
@@ -59,15 +62,15 @@ poll 100 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org
     || skip "the AT-SPI bus did not start"
 /usr/libexec/at-spi2-registryd >/dev/null 2>&1 & started $!
 
+# Orca writes what it speaks to its debug log, which it flushes only when line-buffered.
+export ORCA_LOG="$tmp/orca.log" SOMATRA_LOG="$tmp/somatra.log"
+if [ "$client" = test_orca.py ]; then
 # Orca refuses to start beside another Orca of the same user, in a chroot too: runs of this test take
 # turns (the lock is in /dev/shm, which a chroot shares), and an Orca that stays fails the test.
 exec 9>/dev/shm/somatra-orca-test.lock
 flock -w 300 9 || { echo "test_orca: another run kept Orca for 300 s" >&2; exit 1; }
 others() { pgrep -u "$(id -u)" -x orca; }
 poll 300 eval '! others' || { echo "test_orca: another Orca holds the session: $(others | tr '\n' ' ')" >&2; exit 1; }
-
-# Orca writes what it speaks to its debug log, which it flushes only when line-buffered.
-export ORCA_LOG="$tmp/orca.log"
 /usr/bin/python3 - "$(command -v orca)" "$ORCA_LOG" >"$tmp/orca.out" 2>&1 <<'PY' & started $!
 import builtins, runpy, sys
 orca, log = sys.argv[1:]
@@ -80,9 +83,12 @@ poll 600 grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$ORCA_LOG" || {
     echo "test_orca: Orca did not start: $(tail -n 3 "$tmp/orca.out")" >&2
     exit 1
 }
+fi
 
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb "$app" & started $!
+# A web address that the program opens goes to a browser that does nothing.
+BROWSER=true QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb "$app" 2>"$SOMATRA_LOG" &
+started $!
 # Ends before CTest's own timeout would kill this script without its cleanup; waited for in the
 # background so that a signal to this script stops everything at once.
-SOMATRA_PID=$! timeout 170 /usr/bin/python3 "$(dirname "$0")/test_orca.py" "$@" & started $!
-wait $!
+SOMATRA_PID=$! timeout 170 /usr/bin/python3 "$(dirname "$0")/$client" "$@" & started $!
+wait $! || { status=$? && tail -n 20 "$SOMATRA_LOG" >&2 && exit $status; }

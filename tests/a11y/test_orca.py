@@ -87,14 +87,8 @@ for _ in range(3):
 hear("reading the window", window_read, "Appropriate weight (kg): 57 - 76",
      "Body mass index scale: 327, obesity", never=["percent", " 2 ", "Weak|Moderate\\b"])
 
-# No text query hangs or fails, whatever the boundary and the offset.
+# The word at the end of a box is the whole number (test_chaos asks every other offset and boundary).
 boxes = [n for n in pyatspi.findAllDescendants(app, lambda n: n.getRoleName() == "text")]
-for box in boxes:
-    text = box.queryText()
-    for boundary in range(7):
-        for offset in range(-1, text.characterCount + 2):
-            for ask in (text.getTextAtOffset, text.getTextBeforeOffset, text.getTextAfterOffset):
-                ask(offset, boundary)
 weight = next(b for b in boxes if b.name.startswith("Weight"))
 if weight.queryText().getTextAtOffset(3, pyatspi.TEXT_BOUNDARY_WORD_START)[0] != "100":
     failures.append("FAIL: the word at the end of the weight box is not 100")
