@@ -3,8 +3,8 @@
 // Both windows as the X server shows them under a desktop's palette, style and scale: every line and
 // stripe present in its own colour, no caption clipped, the window within its screen, and with
 // SOMATRA_AA=1 (dark and high-contrast palettes) every caption at 4.5:1 and every line, stripe, radio
-// indicator and focus mark at 3:1 against the pixels behind it. CTest runs it once per setting; -v
-// prints each measurement.
+// indicator and focus mark at 3:1 against the pixels behind it. CTest runs it once per setting and
+// once per language (LANGUAGE); -v prints each measurement.
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -17,6 +17,7 @@
 #include "about/form2.h"
 #include "mainwindow/form1.h"
 #include "platform/desktop.h"
+#include "platform/painted.h"
 
 namespace {
 
@@ -75,14 +76,15 @@ private slots:
     void init() { failures.clear(); }
     void cleanup() { QVERIFY2(failures.isEmpty(), qPrintable(failures.join("; "))); }
 
-    // State: the main window after a weight at 175 cm, or the About window. Expected: captions fit and
-    // read, option indicators, lines and stripes stand out, lines and stripes in their own colours;
-    // the main window lies within the screen, scrolls only where its design size does not fit, and
+    // State: the main window after a weight at 175 cm (or "weight/height"; "lbs" in English units), or
+    // the About window. Expected: in the language asked for, captions fit (wrapped ones within their
+    // height) and read, option indicators, lines and stripes stand out, lines and stripes in their own
+    // colours; the main window lies within the screen, scrolls only where its design size does not fit, and
     // the Tab key brings the TEE into view.
     void looks_data()
     {
         QTest::addColumn<QString>("weight");
-        for (const char *row : { "", "50", "70", "80", "100", "about" })
+        for (const char *row : { "", "50", "70", "80", "100", "1", "70/20", "1/20", "lbs", "about" })
             QTest::newRow(*row ? row : "start-up") << row;
     }
     void looks()
@@ -91,12 +93,24 @@ private slots:
         Form1 form;
         Form2 about;
         QWidget *window = weight == "about" ? static_cast<QWidget *>(&about) : &form;
+        // Any language but English shows translated, with Qt's own texts where the system has them.
+        QCOMPARE(
+            form.findChild<QAction *>("Ab")->text() == "&About", qEnvironmentVariable("LANGUAGE").isEmpty());
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo") == "&Undo",
+            qEnvironmentVariable("LANGUAGE").isEmpty());
         window->show(), window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
         for (const char *option : { "Option1", "Option10", "Option5", "Option7" })
             form.findChild<QRadioButton *>(option)->setChecked(!weight.isEmpty());
-        form.findChild<QLineEdit *>("Text2")->setText(weight.isEmpty() ? "" : "175");
-        form.findChild<QLineEdit *>("Text1")->setText(weight);
+        const bool lbs = weight == "lbs"; // 5 ft 9 in, 150 lbs, the longest examples of work
+        form.findChild<QRadioButton *>("Option13")->setChecked(lbs);
+        form.findChild<QRadioButton *>("Option8")->setChecked(lbs);
+        form.findChild<QLineEdit *>("Text2")->setText(weight.isEmpty() ? ""
+                : lbs                                                  ? "5"
+                : weight.section('/', 1).isEmpty()                     ? "175"
+                                                                       : weight.section('/', 1));
+        form.findChild<QLineEdit *>("Text11")->setText(lbs ? "9" : "");
+        form.findChild<QLineEdit *>("Text1")->setText(lbs ? "150" : weight.section('/', 0, 0));
         const Shot shot { window };
         for (QWidget *control : window->findChildren<QWidget *>()) {
             const QString text
@@ -117,8 +131,16 @@ private slots:
                 caption = control->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, control);
             const bool boxed = control->inherits("QLineEdit") || control->inherits("QPushButton");
             const QRgb behind = shot.commonest(shot.device(control, boxed ? caption : control->rect()));
-            const bool fits = control->property("wordWrap").toBool()
-                || control->fontMetrics().horizontalAdvance(text) <= caption.width();
+            const QFontMetrics metrics = control->fontMetrics();
+            const QStringList lines = platform::WrapAtSpaces(text, metrics, caption.width());
+            bool fits = metrics.horizontalAdvance(text) <= caption.width();
+            if (control->inherits("platform::SpaceWrapLabel"))
+                fits = lines.size() * metrics.lineSpacing() <= caption.height()
+                    && std::all_of(lines.begin(), lines.end(), [&](const QString &line) {
+                           return metrics.horizontalAdvance(line) <= caption.width();
+                       });
+            else if (control->property("wordWrap").toBool())
+                fits = metrics.boundingRect(caption, Qt::TextWordWrap, text).height() <= caption.height();
             // The text's pixel is the one nearest its own colour, so that no line crossing the caption
             // counts as its text.
             const QColor ink = control->palette().color(control->foregroundRole());
