@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Metric</source>
-        <translation>Metrisch</translation>
+        <translation>kg, cm</translation>
     </message>
     <message>
         <source>Kilograms and centimetres</source>
@@ -89,11 +89,11 @@
     </message>
     <message>
         <source>Male</source>
-        <translation>Männlich</translation>
+        <translation>Mann</translation>
     </message>
     <message>
         <source>Female</source>
-        <translation>Weiblich</translation>
+        <translation>Frau</translation>
     </message>
     <message>
         <source>Levels of physical activity</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Metric</source>
-        <translation>Métricas</translation>
+        <translation>kg, cm</translation>
     </message>
     <message>
         <source>Kilograms and centimetres</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>English</source>
-        <translation>Anglosajonas</translation>
+        <translation>lb, pie</translation>
     </message>
     <message>
         <source>Pounds, feet and inches</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Male</source>
-        <translation>Hombre</translation>
+        <translation>Varón</translation>
     </message>
     <message>
         <source>Female</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Moderately active</source>
-        <translation>Moderadamente activo</translation>
+        <translation>Moderado</translation>
     </message>
     <message>
         <source>Very active</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>BMI (Body Mass Index) :</source>
-        <translation>IMC (índice de masa corporal):</translation>
+        <translation>IMC (masa corporal):</translation>
     </message>
     <message>
         <source>BMI (Body Mass Index)</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Metric</source>
-        <translation>Métrique</translation>
+        <translation>kg, cm</translation>
     </message>
     <message>
         <source>Kilograms and centimetres</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>English</source>
-        <translation>Anglo-saxon</translation>
+        <translation>lb, pi</translation>
     </message>
     <message>
         <source>Pounds, feet and inches</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>BMI (Body Mass Index) :</source>
-        <translation>IMC (indice de masse corporelle) :</translation>
+        <translation>IMC (masse corporelle) :</translation>
     </message>
     <message>
         <source>BMI (Body Mass Index)</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>TEE (Total Energy Expenditure) :</source>
-        <translation>DET (dépense énergétique totale) :</translation>
+        <translation>DET (dépense énergétique) :</translation>
     </message>
     <message>
         <source>TEE (Total Energy Expenditure)</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Metric</source>
-        <translation>Metryczne</translation>
+        <translation>kg, cm</translation>
     </message>
     <message>
         <source>Kilograms and centimetres</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>English</source>
-        <translation>Angielskie</translation>
+        <translation>lb, ft</translation>
     </message>
     <message>
         <source>Pounds, feet and inches</source>
@@ -89,11 +89,11 @@
     </message>
     <message>
         <source>Male</source>
-        <translation>Mężczyzna</translation>
+        <translation>Męska</translation>
     </message>
     <message>
         <source>Female</source>
-        <translation>Kobieta</translation>
+        <translation>Żeńska</translation>
     </message>
     <message>
         <source>Levels of physical activity</source>
@@ -113,15 +113,15 @@
     </message>
     <message>
         <source>Non-active</source>
-        <translation>Nieaktywny</translation>
+        <translation>Niski</translation>
     </message>
     <message>
         <source>Moderately active</source>
-        <translation>Umiarkowanie aktywny</translation>
+        <translation>Umiarkowany</translation>
     </message>
     <message>
         <source>Very active</source>
-        <translation>Bardzo aktywny</translation>
+        <translation>Wysoki</translation>
     </message>
     <message>
         <source>Occupation work</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>BMI (Body Mass Index) :</source>
-        <translation>BMI (wskaźnik masy ciała):</translation>
+        <translation>Wskaźnik masy ciała:</translation>
     </message>
     <message>
         <source>BMI (Body Mass Index)</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Metric</source>
-        <translation>Métricas</translation>
+        <translation>kg, cm</translation>
     </message>
     <message>
         <source>Kilograms and centimetres</source>
@@ -89,11 +89,11 @@
     </message>
     <message>
         <source>Male</source>
-        <translation>Masculino</translation>
+        <translation>Masc.</translation>
     </message>
     <message>
         <source>Female</source>
-        <translation>Feminino</translation>
+        <translation>Fem.</translation>
     </message>
     <message>
         <source>Levels of physical activity</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Moderately active</source>
-        <translation>Moderadamente ativo</translation>
+        <translation>Moderado</translation>
     </message>
     <message>
         <source>Very active</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>BMI (Body Mass Index) :</source>
-        <translation>IMC (índice de massa corporal):</translation>
+        <translation>IMC (massa corporal):</translation>
     </message>
     <message>
         <source>BMI (Body Mass Index)</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Metric</source>
-        <translation>Метричні</translation>
+        <translation>кг, см</translation>
     </message>
     <message>
         <source>Kilograms and centimetres</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>English</source>
-        <translation>Англійські</translation>
+        <translation>фн, фт</translation>
     </message>
     <message>
         <source>Pounds, feet and inches</source>
@@ -89,11 +89,11 @@
     </message>
     <message>
         <source>Male</source>
-        <translation>Чоловіча</translation>
+        <translation>Чол.</translation>
     </message>
     <message>
         <source>Female</source>
-        <translation>Жіноча</translation>
+        <translation>Жін.</translation>
     </message>
     <message>
         <source>Levels of physical activity</source>
@@ -113,15 +113,15 @@
     </message>
     <message>
         <source>Non-active</source>
-        <translation>Неактивний</translation>
+        <translation>Низька</translation>
     </message>
     <message>
         <source>Moderately active</source>
-        <translation>Помірно активний</translation>
+        <translation>Помірна</translation>
     </message>
     <message>
         <source>Very active</source>
-        <translation>Дуже активний</translation>
+        <translation>Висока</translation>
     </message>
     <message>
         <source>Occupation work</source>
