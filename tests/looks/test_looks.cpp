@@ -112,6 +112,7 @@ private slots:
         form.findChild<QLineEdit *>("Text11")->setText(lbs ? "9" : "");
         form.findChild<QLineEdit *>("Text1")->setText(lbs ? "150" : weight.section('/', 0, 0));
         const Shot shot { window };
+        QList<QPair<QWidget *, QRect>> inked; // where each caption's text lies in the window
         for (QWidget *control : window->findChildren<QWidget *>()) {
             const QString text
                 = control->property(control->inherits("QGroupBox") ? "title" : "text").toString();
@@ -154,6 +155,18 @@ private slots:
                 stroke = away(seen) < away(was) ? seen.rgb() : stroke;
                 return behind;
             });
+            // No caption runs into another: the text's own area, where its alignment puts it.
+            const Qt::Alignment aligned = control->inherits("QLabel")
+                ? static_cast<QLabel *>(control)->alignment()
+                : Qt::AlignLeft | Qt::AlignVCenter;
+            const QRect drawn = QStyle::alignedRect(Qt::LeftToRight, aligned,
+                QSize(std::min(metrics.horizontalAdvance(text), caption.width()), metrics.height()), caption)
+                                    .translated(control->mapTo(window, QPoint()));
+            for (const auto &[other, area] : std::as_const(inked))
+                if (drawn.intersects(area))
+                    expect(control->objectName() + " runs into " + other->objectName(), 0, 0, false);
+            if (!control->property("wordWrap").toBool() && !control->inherits("platform::SpaceWrapLabel"))
+                inked.append({ control, drawn });
             expect(control->objectName() + (fits ? " text " : " clipped ")
                     + QString("%1/%2 px").arg(metrics.horizontalAdvance(text)).arg(caption.width()),
                 platform::ContrastRatio(stroke, behind), 4.5, fits);
