@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Height:</source>
-        <translation>Größe:</translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Height (cm)</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Weight:</source>
-        <translation>Gewicht:</translation>
+        <translation>Gewicht</translation>
     </message>
     <message>
         <source>Weight (kg)</source>

@@ -29,11 +29,11 @@
     </message>
     <message>
         <source>Height:</source>
-        <translation>Estatura:</translation>
+        <translation>Altura:</translation>
     </message>
     <message>
         <source>Height (cm)</source>
-        <translation>Estatura (cm)</translation>
+        <translation>Altura (cm)</translation>
     </message>
     <message>
         <source>cm</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Range of body weight appropriate for the height</source>
-        <translation>Intervalo de peso corporal adecuado para la estatura</translation>
+        <translation>Intervalo de peso corporal adecuado para la altura</translation>
     </message>
     <message>
         <source>Appropriate weight (kg)</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Body mass:</source>
-        <translation>Masa corporal:</translation>
+        <translation>Categoría:</translation>
     </message>
     <message>
         <source>Reduced weight</source>
@@ -245,7 +245,7 @@
     </message>
     <message>
         <source>Height (%1)</source>
-        <translation>Estatura (%1)</translation>
+        <translation>Altura (%1)</translation>
     </message>
     <message>
         <source>Weight (%1)</source>
@@ -257,11 +257,11 @@
     </message>
     <message>
         <source>English units, height and weight cleared</source>
-        <translation>Unidades anglosajonas, estatura y peso borrados</translation>
+        <translation>Unidades anglosajonas, altura y peso borrados</translation>
     </message>
     <message>
         <source>Metric units, height and weight cleared</source>
-        <translation>Unidades métricas, estatura y peso borrados</translation>
+        <translation>Unidades métricas, altura y peso borrados</translation>
     </message>
     <message>
         <source>No BMI</source>
@@ -375,19 +375,19 @@
     </message>
     <message>
         <source>please check the height</source>
-        <translation>compruebe la estatura</translation>
+        <translation>compruebe la altura</translation>
     </message>
     <message>
         <source>Please check the height: no adult has ever measured that</source>
-        <translation>Compruebe la estatura: ningún adulto ha medido nunca eso</translation>
+        <translation>Compruebe la altura: ningún adulto ha medido nunca eso</translation>
     </message>
     <message>
         <source>please check weight and height</source>
-        <translation>compruebe peso y estatura</translation>
+        <translation>compruebe peso y altura</translation>
     </message>
     <message>
         <source>Please check weight and height: no adult has ever measured those</source>
-        <translation>Compruebe peso y estatura: ningún adulto ha tenido nunca esas medidas</translation>
+        <translation>Compruebe peso y altura: ningún adulto ha tenido nunca esas medidas</translation>
     </message>
     <message>
         <source>%1: %2</source>

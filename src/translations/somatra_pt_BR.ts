@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Body mass:</source>
-        <translation>Massa corporal:</translation>
+        <translation>Categoria:</translation>
     </message>
     <message>
         <source>Reduced weight</source>

@@ -5,6 +5,8 @@
 // SOMATRA_AA=1 (dark and high-contrast palettes) every caption at 4.5:1 and every line, stripe, radio
 // indicator and focus mark at 3:1 against the pixels behind it. CTest runs it once per setting and
 // once per language (LANGUAGE); -v prints each measurement.
+#include <numeric>
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -112,7 +114,10 @@ private slots:
         form.findChild<QLineEdit *>("Text11")->setText(lbs ? "9" : "");
         form.findChild<QLineEdit *>("Text1")->setText(lbs ? "150" : weight.section('/', 0, 0));
         const Shot shot { window };
-        QList<QPair<QWidget *, QRect>> inked; // where each caption's text lies in the window
+        QList<QPair<QWidget *, QRect>> inked; // where each caption's text and each box lies in the window
+        for (QLineEdit *box : window->findChildren<QLineEdit *>())
+            if (!box->visibleRegion().isEmpty())
+                inked.append({ box, QRect(box->mapTo(window, QPoint()), box->size()) });
         for (QWidget *control : window->findChildren<QWidget *>()) {
             const QString text
                 = control->property(control->inherits("QGroupBox") ? "title" : "text").toString();
@@ -141,7 +146,7 @@ private slots:
                            return metrics.horizontalAdvance(line) <= caption.width();
                        });
             else if (control->property("wordWrap").toBool())
-                fits = metrics.boundingRect(caption, Qt::TextWordWrap, text).height() <= caption.height();
+                fits = caption.contains(metrics.boundingRect(caption, Qt::TextWordWrap, text));
             // The text's pixel is the one nearest its own colour, so that no line crossing the caption
             // counts as its text.
             const QColor ink = control->palette().color(control->foregroundRole());
@@ -155,17 +160,25 @@ private slots:
                 stroke = away(seen) < away(was) ? seen.rgb() : stroke;
                 return behind;
             });
-            // No caption runs into another: the text's own area, where its alignment puts it.
-            const Qt::Alignment aligned = control->inherits("QLabel")
-                ? static_cast<QLabel *>(control)->alignment()
-                : Qt::AlignLeft | Qt::AlignVCenter;
-            const QRect drawn = QStyle::alignedRect(Qt::LeftToRight, aligned,
-                QSize(std::min(metrics.horizontalAdvance(text), caption.width()), metrics.height()), caption)
-                                    .translated(control->mapTo(window, QPoint()));
+            // No caption runs into another or under a box: the text's own area, where its alignment
+            // puts it.
+            const int aligned = control->inherits("QLabel") ? int(static_cast<QLabel *>(control)->alignment())
+                                                            : Qt::AlignLeft | Qt::AlignVCenter;
+            QRect drawn = metrics.boundingRect(caption, aligned | Qt::TextWordWrap, text);
+            if (control->inherits("platform::SpaceWrapLabel"))
+                drawn = QStyle::alignedRect(Qt::LeftToRight, Qt::Alignment(aligned),
+                    QSize(std::accumulate(lines.begin(), lines.end(), 0,
+                              [&](int most, const QString &line) {
+                                  return std::max(most, metrics.horizontalAdvance(line));
+                              }),
+                        int(lines.size()) * metrics.lineSpacing()),
+                    caption);
+            // A pixel of the font's height or advance beside the glyphs is no collision.
+            drawn = drawn.translated(control->mapTo(window, QPoint())).adjusted(1, 1, -1, -1);
             for (const auto &[other, area] : std::as_const(inked))
-                if (drawn.intersects(area))
+                if (!boxed && drawn.intersects(area))
                     expect(control->objectName() + " runs into " + other->objectName(), 0, 0, false);
-            if (!control->property("wordWrap").toBool() && !control->inherits("platform::SpaceWrapLabel"))
+            if (!boxed)
                 inked.append({ control, drawn });
             expect(control->objectName() + (fits ? " text " : " clipped ")
                     + QString("%1/%2 px").arg(metrics.horizontalAdvance(text)).arg(caption.width()),
