@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Body mass:</source>
-        <translation>Körpermasse:</translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>Reduced weight</source>

@@ -387,7 +387,7 @@
     </message>
     <message>
         <source>Please check weight and height: no adult has ever measured those</source>
-        <translation>Compruebe peso y altura: ningún adulto ha tenido nunca esas medidas</translation>
+        <translation>Compruebe peso y altura: ningún adulto ha medido nunca eso</translation>
     </message>
     <message>
         <source>%1: %2</source>

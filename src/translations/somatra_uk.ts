@@ -308,7 +308,7 @@
     </message>
     <message>
         <source>Home Page</source>
-        <translation>Домівка</translation>
+        <translation>Вебсайт</translation>
     </message>
     <message>
         <source>Closes this window</source>

@@ -69,7 +69,8 @@ builtins.open = lambda f, mode="r", *a, **k: plain(f, mode, 1) if f == log else 
 sys.argv = [orca, "--debug-file=" + log]
 runpy.run_path(orca, run_name="__main__")
 PY
-poll 600 grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$ORCA_LOG" || skip "Orca did not start: $(tail -n 3 "$tmp/orca.out")"
+# Orca speaks in the language that LANGUAGE asks for too (Python's gettext reads it even in the C locale).
+poll 600 grep -qE "SPEECH OUTPUT: '(Screen reader on|Bildschirmleser an)\." "$ORCA_LOG" || skip "Orca did not start: $(tail -n 3 "$tmp/orca.out")"
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb "$app" & started $!
 # Ends before CTest's own timeout would kill this script without its cleanup; waited for in the

@@ -48,8 +48,7 @@ struct PseudoTranslator : QTranslator
     {
         if (QByteArrayList { "Form1", "Form2", "Somatra" }.contains(context))
             asked << QString("%1|%2").arg(context, source);
-        const QString text = QString::fromUtf8(source);
-        return '[' + text + QString((text.size() * 2 + 4) / 5, '~') + ']';
+        return '[' + QString::fromUtf8(source) + QString((qstrlen(source) * 2 + 4) / 5, '~') + ']';
     }
 };
 
@@ -420,16 +419,14 @@ private slots:
         QVERIFY(!window.text("Text9").isEmpty());
         window.perform({ "Text1:0000", "Ab" });
         QStringList unmarked;
-        const QList<QWidget *> windows = AboutWindows() << &window.form;
-        for (QWidget *top : windows) {
-            QList<QWidget *> controls = top->findChildren<QWidget *>();
-            for (QWidget *control : controls << top) {
-                QAccessibleInterface *read = QAccessible::queryAccessibleInterface(control);
-                if (control->isVisibleTo(top) && read)
-                    unmarked << Unmarked(read->text(QAccessible::Name))
-                             << Unmarked(read->text(QAccessible::Description))
-                             << Unmarked(control->windowTitle());
-            }
+        QList<QWidget *> controls { &window.form, AboutWindows().value(0) };
+        controls += controls[0]->findChildren<QWidget *>() + controls[1]->findChildren<QWidget *>();
+        for (QWidget *control : std::as_const(controls)) {
+            QAccessibleInterface *read = QAccessible::queryAccessibleInterface(control);
+            if (control->isVisibleTo(control->window()) && read)
+                unmarked << Unmarked(read->text(QAccessible::Name))
+                         << Unmarked(read->text(QAccessible::Description))
+                         << Unmarked(control->windowTitle());
         }
         for (const QAction *item : window.form.menuBar()->actions())
             unmarked << Unmarked(item->text());
@@ -473,7 +470,6 @@ private slots:
                 QVERIFY2(arguments(text) == arguments(source), qPrintable(source + " -> " + text));
             }
         }
-        QVERIFY(!entries.isEmpty());
         for (const QString &asked : std::as_const(translated))
             QVERIFY2(entries.contains(asked), qPrintable("not in the .ts file: " + asked));
         QVERIFY(QTranslator().load(":/i18n/" + QFileInfo(path).completeBaseName() + ".qm"));
