@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Somatra developers
 // SPDX-License-Identifier: MIT
 // Renders the main window to a PNG without a display, for the docs and for checking the layout by eye.
-// Usage: somatra_screenshot OUTPUT.png [--design | --example]
+// Usage: somatra_screenshot OUTPUT.png [--design | --example | --about]
 //   --design: skip the load handler; --example: a man, 18-29, 70 kg, 175 cm, moderately active
-//   outside work, non-active at work, entered as a person would.
+//   outside work, non-active at work, entered as a person would; --about: the About window. The
+//   language follows LANGUAGE, as in the program.
 #include <cstdio>
 #include <memory>
 
@@ -12,6 +13,7 @@
 #include <QPixmap>
 #include <QRadioButton>
 
+#include "about/form2.h"
 #include "mainwindow/form1.h"
 
 int main(int argc, char *argv[])
@@ -19,7 +21,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.png [--design | --example]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUTPUT.png [--design | --example | --about]\n", argv[0]);
         return 2;
     }
     std::unique_ptr<Form1> form
@@ -32,7 +34,11 @@ int main(int argc, char *argv[])
         form->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("70"));
     }
     QApplication::processEvents();
-    if (!form->grab().save(args.at(1))) {
+    QWidget *shown = form.get();
+    const std::unique_ptr<Form2> about(args.contains(QStringLiteral("--about")) ? new Form2 : nullptr);
+    if (about)
+        (shown = about.get())->show(), QApplication::processEvents();
+    if (!shown->grab().save(args.at(1))) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(args.at(1)));
         return 1;
     }

@@ -6,6 +6,7 @@
 #include "platform/accessibility.h"
 #include "platform/desktop.h"
 #include "platform/font.h"
+#include "platform/language.h"
 #include "ui_form2.h"
 
 QString MakerNotice()
@@ -17,6 +18,7 @@ Form2::Form2()
     : ui(std::make_unique<Ui::Form2>())
 {
     platform::InstallAccessibility();
+    platform::InstallTranslations();
     setFont(platform::DialogFont());
     ui->setupUi(this);
     ui->Label1->setText(MakerNotice());

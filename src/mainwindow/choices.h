@@ -13,7 +13,8 @@
 namespace choices {
 
 // The examples of occupations for an intensity of activity at work; the program's own texts,
-// "salesman ," and "roofers,hunters" included.
+// "salesman ," and "roofers,hunters" included. The examples show translated; the hidden carriers
+// (Label31, Text10) record the heading and the examples as they are.
 struct WorkActivity
 {
     const char *examples;
@@ -30,12 +31,15 @@ struct Choice
     const WorkActivity *atWork = nullptr;
 };
 
-inline const WorkActivity kLowWork { "teachers, office workers, traveling salesman , housewives ",
+inline const WorkActivity kLowWork { QT_TRANSLATE_NOOP("Somatra",
+                                         "teachers, office workers, traveling salesman , housewives "),
     "Examples of low-intensity activities at work:" };
-inline const WorkActivity kModerateWork { "vendors, domestic workers, students, transport workers, "
-                                          "roofers,hunters, fisherman, some manufacturing jobs",
+inline const WorkActivity kModerateWork { QT_TRANSLATE_NOOP("Somatra",
+                                              "vendors, domestic workers, students, transport workers, "
+                                              "roofers,hunters, fisherman, some manufacturing jobs"),
     "Examples of moderate-intensity activities at work:" };
-inline const WorkActivity kHighWork { "workers, farmers, masons that all the work done by hand",
+inline const WorkActivity kHighWork { QT_TRANSLATE_NOOP("Somatra",
+                                          "workers, farmers, masons that all the work done by hand"),
     "Examples of high-intensity activities at work:" };
 
 using calc::AgeGroup, calc::Intensity, calc::Sex;

@@ -16,6 +16,7 @@
 #include "platform/accessibility.h"
 #include "platform/desktop.h"
 #include "platform/font.h"
+#include "platform/language.h"
 #include "ui_form1.h"
 
 namespace {
@@ -67,6 +68,8 @@ Form1::Form1(QWidget *parent, DesignStateOnly)
     , ui(std::make_unique<Ui::Form1>())
 {
     platform::InstallAccessibility();
+    // Before the first text is set, so that every caption comes in the person's language.
+    platform::InstallTranslations();
     // Set before the controls exist, so they all inherit the font the fixed layout is sized for.
     setFont(platform::DialogFont());
     ui->setupUi(this);

@@ -16,6 +16,7 @@
 #include "mainwindow/form1.h"
 #include "platform/accessibility.h"
 #include "platform/controls.h"
+#include "platform/language.h"
 #include "ui_form1.h"
 
 namespace {
@@ -26,7 +27,7 @@ using platform::SetVisible;
 
 QString ExamplesLine(const choices::WorkActivity &activity)
 {
-    return QStringLiteral("(%1) ").arg(QString::fromUtf8(activity.examples).trimmed());
+    return QStringLiteral("(%1) ").arg(platform::Tr(activity.examples).trimmed());
 }
 
 void StyleResultBox(QLineEdit *box, const looks::BoxStyle &style)
@@ -162,13 +163,13 @@ void Form1::F10_Press()
 {
     platform::EnterMenuBar(menuBar());
     // Screen readers name the item only; the person also needs to hear where the keyboard went.
-    announcer->Announce(QStringLiteral("Menu bar"));
+    announcer->Announce(tr("Menu bar"));
 }
 
 // A refused paste leaves the box as it was; the person sees and hears why nothing changed.
 void Form1::PasteRefused(QLineEdit *box)
 {
-    const QString why = QStringLiteral("Not pasted: only a number can go here");
+    const QString why = tr("Not pasted: only a number can go here");
     QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), why, box);
     announcer->Announce(why);
 }
@@ -199,15 +200,14 @@ void Form1::Option13_Click()
 // inputs and units that the switch leaves, also where the boxes were empty already.
 void Form1::SwitchUnits(bool english)
 {
-    SetCaption(ui->Label2, english ? QStringLiteral("ft") : QStringLiteral("cm"));
-    SetCaption(ui->Label1, english ? QStringLiteral("lbs") : QStringLiteral("kg"));
-    platform::SetTitle(ui->Frame5,
-        english ? QStringLiteral("Appropriate weight (lbs)") : QStringLiteral("Appropriate weight (kg)"));
+    SetCaption(ui->Label2, english ? tr("ft") : tr("cm"));
+    SetCaption(ui->Label1, english ? tr("lbs") : tr("kg"));
+    platform::SetTitle(ui->Frame5, english ? tr("Appropriate weight (lbs)") : tr("Appropriate weight (kg)"));
     // Screen readers name each box with the unit that its caption shows.
-    ui->Text2->setAccessibleName(QStringLiteral("Height (%1)").arg(ui->Label2->text()));
-    ui->Text1->setAccessibleName(QStringLiteral("Weight (%1)").arg(ui->Label1->text()));
+    ui->Text2->setAccessibleName(tr("Height (%1)").arg(ui->Label2->text()));
+    ui->Text1->setAccessibleName(tr("Weight (%1)").arg(ui->Label1->text()));
     ui->Text2->setAccessibleDescription(
-        english ? QStringLiteral("Whole feet, with the inches in the next box") : QString());
+        english ? tr("Whole feet, with the inches in the next box") : QString());
     SetVisible(ui->Text11, english);
     SetVisible(ui->Label24, english);
     SetText(ui->Text2, QString());
@@ -216,8 +216,8 @@ void Form1::SwitchUnits(bool english)
     if (!english)
         SetText(ui->Text11, QString());
     ui->Text2->setFocus();
-    pendingNotice = english ? QStringLiteral("English units, height and weight cleared")
-                            : QStringLiteral("Metric units, height and weight cleared");
+    pendingNotice = english ? tr("English units, height and weight cleared")
+                            : tr("Metric units, height and weight cleared");
     Recalculate();
 }
 

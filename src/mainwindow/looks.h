@@ -5,6 +5,7 @@
 #include <array>
 
 #include <QColor>
+#include <QtGlobal>
 
 #include "calc/calc.h"
 
@@ -17,7 +18,8 @@ enum class Picture
 };
 
 // What each category shows: the message and its colour, the bar colours from bottom to top
-// (Label49, Label50, Label51) and the picture beside the message; and how screen readers say it.
+// (Label49, Label50, Label51) and the picture beside the message; and how screen readers say it. The
+// texts are marked for translation and translated where they show (platform::Tr).
 struct CategoryLook
 {
     calc::BmiCategory category;
@@ -34,30 +36,33 @@ inline const QColor kPaleRed(255, 128, 128);
 
 // The messages are the program's own texts, "rang" included.
 inline const std::array<CategoryLook, 4> kCategoryLooks { {
-    { calc::BmiCategory::ReducedWeight, "reduced weight",
-        "BMI is lower than 18.5 kg/m2 (protein-energy malnutrition)", kRed, { kDarkRed, kRed, kPaleRed },
-        Picture::Warning },
-    { calc::BmiCategory::NormalWeight, "normal weight",
-        "BMI is in the rang from 18.5 to 25 kg/m2 (normal weight)", QColor(0, 192, 0),
-        { QColor(0, 128, 0), QColor(0, 255, 0), QColor(128, 255, 128) }, Picture::Approval },
-    { calc::BmiCategory::Overweight, "overweight", "BMI is in the rang from 25 to 30 kg/m2 (overweight)",
-        kRed, { kDarkRed, kRed, kPaleRed }, Picture::Warning },
-    { calc::BmiCategory::Obesity, "obesity", "BMI is greater than 30 kg/m2 (obesity)", kDarkRed,
+    { calc::BmiCategory::ReducedWeight, QT_TRANSLATE_NOOP("Somatra", "reduced weight"),
+        QT_TRANSLATE_NOOP("Somatra", "BMI is lower than 18.5 kg/m2 (protein-energy malnutrition)"), kRed,
+        { kDarkRed, kRed, kPaleRed }, Picture::Warning },
+    { calc::BmiCategory::NormalWeight, QT_TRANSLATE_NOOP("Somatra", "normal weight"),
+        QT_TRANSLATE_NOOP("Somatra", "BMI is in the rang from 18.5 to 25 kg/m2 (normal weight)"),
+        QColor(0, 192, 0), { QColor(0, 128, 0), QColor(0, 255, 0), QColor(128, 255, 128) },
+        Picture::Approval },
+    { calc::BmiCategory::Overweight, QT_TRANSLATE_NOOP("Somatra", "overweight"),
+        QT_TRANSLATE_NOOP("Somatra", "BMI is in the rang from 25 to 30 kg/m2 (overweight)"), kRed,
+        { kDarkRed, kRed, kPaleRed }, Picture::Warning },
+    { calc::BmiCategory::Obesity, QT_TRANSLATE_NOOP("Somatra", "obesity"),
+        QT_TRANSLATE_NOOP("Somatra", "BMI is greater than 30 kg/m2 (obesity)"), kDarkRed,
         { kDarkRed, kRed, kPaleRed }, Picture::Warning },
 } };
 
 // What shows instead of the category when a measurement is beyond any adult's, and so more likely
 // mistyped than true: which one to check, in the warning's look.
 inline const std::array<CategoryLook, 3> kDoubtLooks { {
-    { calc::BmiCategory::Unclassified, "please check the weight",
-        "Please check the weight: no adult has ever weighed that", kRed, { kDarkRed, kRed, kPaleRed },
-        Picture::Warning },
-    { calc::BmiCategory::Unclassified, "please check the height",
-        "Please check the height: no adult has ever measured that", kRed, { kDarkRed, kRed, kPaleRed },
-        Picture::Warning },
-    { calc::BmiCategory::Unclassified, "please check weight and height",
-        "Please check weight and height: no adult has ever measured those", kRed,
+    { calc::BmiCategory::Unclassified, QT_TRANSLATE_NOOP("Somatra", "please check the weight"),
+        QT_TRANSLATE_NOOP("Somatra", "Please check the weight: no adult has ever weighed that"), kRed,
         { kDarkRed, kRed, kPaleRed }, Picture::Warning },
+    { calc::BmiCategory::Unclassified, QT_TRANSLATE_NOOP("Somatra", "please check the height"),
+        QT_TRANSLATE_NOOP("Somatra", "Please check the height: no adult has ever measured that"), kRed,
+        { kDarkRed, kRed, kPaleRed }, Picture::Warning },
+    { calc::BmiCategory::Unclassified, QT_TRANSLATE_NOOP("Somatra", "please check weight and height"),
+        QT_TRANSLATE_NOOP("Somatra", "Please check weight and height: no adult has ever measured those"),
+        kRed, { kDarkRed, kRed, kPaleRed }, Picture::Warning },
 } };
 
 inline const CategoryLook *DoubtLookOf(calc::Doubts doubts)

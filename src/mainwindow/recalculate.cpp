@@ -11,6 +11,7 @@
 #include "mainwindow/form1.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
+#include "platform/language.h"
 #include "platform/locale.h"
 #include "ui_form1.h"
 
@@ -76,8 +77,16 @@ calc::Measured ReadMeasurements(const Ui::Form1 &ui, const calc::NumberSeparator
 // BMI (no weight or no height) there is no message and no picture. Each picture is written once with
 // its final state, so a pass that keeps the category does not hide and show it again. The bar colours
 // stay when there is no category: the bars have no width.
+// The message is translated when the look changes, not on every pass.
+struct Said
+{
+    const void *&look;
+    QString &message;
+    QString &reading;
+};
+
 const looks::CategoryLook *ShowBodyMassIndex(
-    const Ui::Form1 &ui, const calc::Measured &measured, const calc::NumberSeparators &separators)
+    const Ui::Form1 &ui, const calc::Measured &measured, const calc::NumberSeparators &separators, Said said)
 {
     const std::optional<double> bmi = calc::MeasuredBmi(measured);
     SetResult(ui.Text3, calc::FormatWithPattern(bmi, calc::Pattern::OneDecimal, separators));
@@ -87,8 +96,13 @@ const looks::CategoryLook *ShowBodyMassIndex(
         if (!look)
             look = looks::LookOf(calc::ClassifyBmi(bmi));
     }
+    if (look != said.look) {
+        said.look = look;
+        said.message = look ? platform::Tr(look->message) : QString();
+        said.reading = look ? platform::Tr(look->spoken) : QString();
+    }
     if (look) {
-        SetResult(ui.Label4, look->message);
+        SetCaption(ui.Label4, said.message);
         // Off the design palette the colours move just enough in lightness to stay readable.
         platform::SetForeColor(
             ui.Label4, platform::Legible(ui.Label4, look->messageColour, platform::kTextContrast));
@@ -172,13 +186,13 @@ void ShowEnergy(const Ui::Form1 &ui, const calc::NumberSeparators &separators)
 
 // The scale bars from the BMI as shown; without one the scale stays empty. The bars read as one value:
 // the BMI they draw with its category.
-void ShowScale(const Ui::Form1 &ui, const looks::CategoryLook *look, const calc::NumberSeparators &separators)
+void ShowScale(const Ui::Form1 &ui, const QString &reading, const calc::NumberSeparators &separators)
 {
     const std::optional<double> shownBmi = ReadBack(ui.Text3, separators);
     const float width = calc::ScaleBarWidth(shownBmi);
     for (QLabel *bar : std::initializer_list<QLabel *> { ui.Label49, ui.Label50, ui.Label51 })
         platform::SetWidthTwips(bar, width);
-    ui.Label49->SetReading(shownBmi, ui.Text3->text(), look ? look->spoken : nullptr);
+    ui.Label49->SetReading(shownBmi, ui.Text3->text(), reading);
 }
 
 QString FromUtf8(const std::string &text)
@@ -192,14 +206,17 @@ void Form1::Recalculate()
 {
     const calc::NumberSeparators &separators = platform::LocaleSeparators();
     const calc::Measured measured = ReadMeasurements(*ui, separators);
-    const looks::CategoryLook *look = ShowBodyMassIndex(*ui, measured, separators);
+    ShowBodyMassIndex(*ui, measured, separators, { shown.look, shown.message, shown.reading });
     const Limits limits = ShowWeightRange(*ui, measured.heightCm, separators);
     WriteBasalMetabolicRate(*ui, measured, separators);
     WritePhysicalActivityLevel(*ui, separators);
     ShowEnergy(*ui, separators);
-    ShowScale(*ui, look, separators);
+    ShowScale(*ui, shown.reading, separators);
     // What screen readers are told, as the pass showed it.
-    shown = { ui->Text3->text(), look ? look->spoken : nullptr, FromUtf8(limits.lower),
-        FromUtf8(limits.upper), ui->Option13->isChecked(), ui->Text9->text() };
+    shown.bmi = ui->Text3->text();
+    shown.lowerLimit = FromUtf8(limits.lower);
+    shown.upperLimit = FromUtf8(limits.upper);
+    shown.pounds = ui->Option13->isChecked();
+    shown.tee = ui->Text9->text();
     ScheduleAnnouncement();
 }

@@ -51,15 +51,14 @@ void Form1::AnnounceResults()
 // is not there says nothing, but a BMI that goes away says so.
 QStringList Form1::SpokenResults() const
 {
-    QStringList results { shown.bmi.isEmpty()
-            ? QStringLiteral("No BMI")
-            : QStringLiteral("BMI %1, %2").arg(shown.bmi, QLatin1String(shown.reading ? shown.reading : "")),
+    // Whole sentences for each case, so that every language words them its own way.
+    QStringList results { shown.bmi.isEmpty() ? tr("No BMI") : tr("BMI %1, %2").arg(shown.bmi, shown.reading),
         QString(), QString() };
     if (!shown.lowerLimit.isEmpty())
-        results[1] = QStringLiteral("Appropriate weight %1 to %2 %3")
-                         .arg(shown.lowerLimit, shown.upperLimit,
-                             shown.pounds ? QLatin1String("pounds") : QLatin1String("kilograms"));
+        results[1] = (shown.pounds ? tr("Appropriate weight %1 to %2 pounds")
+                                   : tr("Appropriate weight %1 to %2 kilograms"))
+                         .arg(shown.lowerLimit, shown.upperLimit);
     if (!shown.tee.isEmpty())
-        results[2] = QStringLiteral("Total energy expenditure %1 kilocalories").arg(shown.tee);
+        results[2] = tr("Total energy expenditure %1 kilocalories").arg(shown.tee);
     return results;
 }

@@ -26,6 +26,7 @@
 #include <QXmlStreamReader>
 #endif
 
+#include "platform/language.h"
 #include "platform/valuebar.h"
 
 namespace platform {
@@ -299,7 +300,8 @@ public:
         const auto *group = qobject_cast<const QGroupBox *>(widget()->parentWidget());
         if (type != QAccessible::Name || !group)
             return QAccessibleWidget::text(type);
-        return QStringLiteral("%1: %2").arg(group->title(), static_cast<const QLabel *>(widget())->text());
+        return Tr(QT_TRANSLATE_NOOP("Somatra", "%1: %2"))
+            .arg(group->title(), static_cast<const QLabel *>(widget())->text());
     }
 };
 
@@ -554,10 +556,12 @@ void DescribePositionsInGroups(QWidget *root)
     for (QGroupBox *group : root->findChildren<QGroupBox *>()) {
         const QList<QRadioButton *> options = group->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly);
         for (qsizetype i = 0; i < options.size(); ++i) {
-            const QString position = QStringLiteral("%1 of %2").arg(i + 1).arg(options.size());
+            const QString position
+                = Tr(QT_TRANSLATE_NOOP("Somatra", "%1 of %2")).arg(i + 1).arg(options.size());
             const QString description = options[i]->accessibleDescription();
-            options[i]->setAccessibleDescription(
-                description.isEmpty() ? position : QStringLiteral("%1, %2").arg(description, position));
+            options[i]->setAccessibleDescription(description.isEmpty()
+                    ? position
+                    : Tr(QT_TRANSLATE_NOOP("Somatra", "%1, %2")).arg(description, position));
         }
     }
 }

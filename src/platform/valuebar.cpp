@@ -8,6 +8,8 @@
 #include <QVariant>
 #include <QtNumeric>
 
+#include "platform/language.h"
+
 namespace platform {
 
 void ValueBar::SetRange(double minimum, double maximum)
@@ -16,7 +18,7 @@ void ValueBar::SetRange(double minimum, double maximum)
     m_maximum = maximum;
 }
 
-void ValueBar::SetReading(std::optional<double> value, const QString &shown, const char *meaning)
+void ValueBar::SetReading(std::optional<double> value, const QString &shown, const QString &meaning)
 {
     if (m_value == value && m_meaning == meaning && m_shown == shown)
         return;
@@ -34,8 +36,8 @@ void ValueBar::SetReading(std::optional<double> value, const QString &shown, con
 QString ValueBar::SpokenReading() const
 {
     if (!m_value)
-        return QStringLiteral("no value");
-    return m_meaning ? QStringLiteral("%1, %2").arg(m_shown, QLatin1String(m_meaning)) : m_shown;
+        return Tr(QT_TRANSLATE_NOOP("Somatra", "no value"));
+    return m_meaning.isEmpty() ? m_shown : Tr(QT_TRANSLATE_NOOP("Somatra", "%1, %2")).arg(m_shown, m_meaning);
 }
 
 namespace {
@@ -59,7 +61,8 @@ public:
     {
         if (type != QAccessible::Name)
             return QAccessibleWidget::text(type);
-        return QStringLiteral("%1: %2").arg(Bar()->accessibleName(), Bar()->SpokenReading());
+        return Tr(QT_TRANSLATE_NOOP("Somatra", "%1: %2"))
+            .arg(Bar()->accessibleName(), Bar()->SpokenReading());
     }
     QVariant currentValue() const override { return Bar()->Value().value_or(qQNaN()); }
     void setCurrentValue(const QVariant &) override { }

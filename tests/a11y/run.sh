@@ -79,7 +79,8 @@ builtins.open = lambda f, mode="r", *a, **k: plain(f, mode, 1) if f == log else 
 sys.argv = [orca, "--debug-file=" + log]
 runpy.run_path(orca, run_name="__main__")
 PY
-poll 600 grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$ORCA_LOG" || {
+# Orca speaks in the language that LANGUAGE asks for too (Python's gettext reads it even in the C locale).
+poll 600 grep -qE "SPEECH OUTPUT: '(Screen reader on|Bildschirmleser an)\." "$ORCA_LOG" || {
     echo "test_orca: Orca did not start: $(tail -n 3 "$tmp/orca.out")" >&2
     exit 1
 }

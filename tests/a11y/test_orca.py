@@ -60,6 +60,20 @@ for _ in range(100):
     if app := next((a for a in pyatspi.Registry.getDesktop(0) if a and a.get_process_id() == pid), None): break
     time.sleep(0.2)
 
+# In German (LANGUAGE=de; Orca's own words stay English): the announcements, names, descriptions and
+# the About window in German.
+if os.environ.get("LANGUAGE") == "de":
+    hear("typing 175 cm", step(text="175"), "Angemessenes Gewicht 57 bis 76 Kilogramm")
+    hear("Tab", step("Tab"), "Gewicht (kg)")
+    hear("typing 70 kg", step(text="70"), "BMI 229, Normalgewicht")
+    hear("Tab to the BMI box", step("Tab"), "BMI (Body-Mass-Index)", "229", "Kilogramm pro Quadratmeter")
+    hear("Tab to the age group", step("Tab", "Tab"), "Alter 18-29", "1 von 3")
+    step("space", "Tab", "Right", "space", "Tab", "space")
+    hear("choosing male", step("Tab", "space"), "Geschlecht Mann", "Gesamtenergieumsatz 2,933 Kilokalorien")
+    hear("F10", step("F10"), "Über", "Menüleiste")
+    hear("About", step("Return"), "Über Somatra", "Somatra ist ein kompaktes Programm", "Schließen")
+    sys.exit(f"{len(failures)} failure(s)" if failures else print("all screen reader checks passed"))
+
 RESULT = r"BMI \d|Total energy"  # what an announcement of results says
 # Metric: results are announced once the person pauses, only what changed, never without a change.
 # The height alone gives the range; a BMI needs the weight too.

@@ -5,7 +5,7 @@
 // a light palette other than the design's no fixed colour lighter than the design's, and with
 // SOMATRA_AA=1 (dark and high-contrast palettes) every caption at 4.5:1 and every line, stripe, radio
 // indicator and focus mark at 3:1 against the pixels behind it. CTest runs it once per setting under a
-// window manager; -v prints each measurement.
+// window manager and once per language (LANGUAGE); -v prints each measurement.
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -19,6 +19,7 @@
 #include "about/form2.h"
 #include "mainwindow/form1.h"
 #include "platform/desktop.h"
+#include "platform/painted.h"
 
 namespace {
 
@@ -61,8 +62,15 @@ void Fill(Form1 &form, const QString &weight)
 {
     for (const char *option : { "Option1", "Option10", "Option5", "Option7" })
         form.findChild<QRadioButton *>(option)->setChecked(!weight.isEmpty());
-    form.findChild<QLineEdit *>("Text2")->setText(weight.isEmpty() ? "" : "175");
-    form.findChild<QLineEdit *>("Text1")->setText(weight);
+    const bool lbs = weight == "lbs"; // 5 ft 9 in, 150 lbs, the longest examples of work
+    form.findChild<QRadioButton *>("Option13")->setChecked(lbs);
+    form.findChild<QRadioButton *>("Option8")->setChecked(lbs);
+    form.findChild<QLineEdit *>("Text2")->setText(weight.isEmpty() ? ""
+            : lbs                                                  ? "5"
+            : weight.section('/', 1).isEmpty()                     ? "175"
+                                                                   : weight.section('/', 1));
+    form.findChild<QLineEdit *>("Text11")->setText(lbs ? "9" : "");
+    form.findChild<QLineEdit *>("Text1")->setText(lbs ? "150" : weight.section('/', 0, 0));
 }
 
 // A line's or caption's colour, or a stripe's: the background it fills.
@@ -106,14 +114,15 @@ private slots:
     void init() { failures.clear(); }
     void cleanup() { QVERIFY2(failures.isEmpty(), qPrintable(failures.join("; "))); }
 
-    // State: the main window after a weight at 175 cm, or the About window. Expected: captions fit and
-    // read, option indicators, lines and stripes stand out, lines and stripes in their own colours;
-    // the framed window lies within the screen's free area; the main window scrolls only where its
-    // design size and frame do not fit, and the Tab key brings the whole TEE into view.
+    // State: the main window after a weight at 175 cm (or "weight/height"; "lbs" in English units), or
+    // the About window. Expected: in the language asked for, captions fit (wrapped ones within their
+    // height) and read, option indicators, lines and stripes stand out, lines and stripes in their own
+    // colours; the framed window lies within the screen's free area; the main window scrolls only where
+    // its design size and frame do not fit, and the Tab key brings the whole TEE into view.
     void looks_data()
     {
         QTest::addColumn<QString>("weight");
-        for (const char *row : { "", "50", "70", "80", "100", "about" })
+        for (const char *row : { "", "50", "70", "80", "100", "1", "70/45", "1/45", "lbs", "about" })
             QTest::newRow(*row ? row : "start-up") << row;
     }
     void looks()
@@ -123,6 +132,11 @@ private slots:
         Form1 form;
         Form2 about;
         QWidget *window = weight == "about" ? static_cast<QWidget *>(&about) : &form;
+        // Any language but English shows translated, with Qt's own texts where the system has them.
+        QCOMPARE(
+            form.findChild<QAction *>("Ab")->text() == "&About", qEnvironmentVariable("LANGUAGE").isEmpty());
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo") == "&Undo",
+            qEnvironmentVariable("LANGUAGE").isEmpty());
         window->show(), window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
         const QWindow *framed = window->windowHandle();
@@ -132,7 +146,12 @@ private slots:
                            .arg(framed->frameMargins().top())
                            .arg(QDebug::toString(framed->frameGeometry()), QDebug::toString(free))));
         Fill(form, weight);
+        const bool lbs = weight == "lbs";
         const Shot shot { window };
+        QList<QPair<QWidget *, QRect>> inked; // where each caption's text and each box lies in the window
+        for (QLineEdit *box : window->findChildren<QLineEdit *>())
+            if (!box->visibleRegion().isEmpty())
+                inked.append({ box, QRect(box->mapTo(window, QPoint()), box->size()) });
         for (QWidget *control : window->findChildren<QWidget *>()) {
             const QString text
                 = control->property(control->inherits("QGroupBox") ? "title" : "text").toString();
@@ -152,8 +171,22 @@ private slots:
                 caption = control->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, control);
             const bool boxed = control->inherits("QLineEdit") || control->inherits("QPushButton");
             const QRgb behind = shot.commonest(shot.device(control, boxed ? caption : control->rect()));
-            const bool fits = control->property("wordWrap").toBool()
-                || control->fontMetrics().horizontalAdvance(text) <= caption.width();
+            // Where the text lies, as wrapped (the message at spaces only), and whether that fits.
+            const QFontMetrics metrics = control->fontMetrics();
+            const bool spaces = control->inherits("platform::SpaceWrapLabel"),
+                       wraps = spaces || control->property("wordWrap").toBool();
+            const int aligned = control->inherits("QLabel") ? int(static_cast<QLabel *>(control)->alignment())
+                                                            : Qt::AlignLeft | Qt::AlignVCenter;
+            const QStringList lines
+                = spaces ? platform::WrapAtSpaces(text, metrics, caption.width()) : QStringList();
+            QRect drawn = metrics.boundingRect(caption, aligned | (wraps && !spaces ? Qt::TextWordWrap : 0),
+                spaces ? lines.join('\n') : text);
+            bool fits = wraps ? caption.contains(drawn) : metrics.horizontalAdvance(text) <= caption.width();
+            if (spaces) // laid out by advances, as the label paints it
+                fits = lines.size() * metrics.lineSpacing() <= caption.height()
+                    && std::all_of(lines.begin(), lines.end(), [&](const QString &line) {
+                           return metrics.horizontalAdvance(line) <= caption.width();
+                       });
             // The text's pixel is the one nearest its own colour, so that no line crossing the caption
             // counts as its text.
             const QColor ink = control->palette().color(control->foregroundRole());
@@ -167,7 +200,16 @@ private slots:
                 stroke = away(seen) < away(was) ? seen.rgb() : stroke;
                 return behind;
             });
-            expect(control->objectName() + (fits ? " text" : " clipped"),
+            // No caption runs into another or under a box; a pixel of the font's height or advance
+            // beside the glyphs is no collision.
+            drawn = drawn.translated(control->mapTo(window, QPoint())).adjusted(1, 1, -1, -1);
+            for (const auto &[other, area] : std::as_const(inked))
+                if (!boxed && drawn.intersects(area))
+                    expect(control->objectName() + " runs into " + other->objectName(), 0, 0, false);
+            if (!boxed)
+                inked.append({ control, drawn });
+            expect(control->objectName() + (fits ? " text " : " clipped ")
+                    + QString("%1/%2 px").arg(metrics.horizontalAdvance(text)).arg(caption.width()),
                 platform::ContrastRatio(stroke, behind), 4.5, fits);
             if (control->inherits("QRadioButton"))
                 expect(control->objectName() + " indicator",
@@ -228,9 +270,9 @@ private slots:
                     design(587, 617 + form.menuBar()->height());
         const auto *area = form.findChild<QScrollArea *>();
         QCOMPARE(area != nullptr, design.boundedTo(room) != design);
-        // The Tab key scrolls to the TEE: Text2, Text1, Text3, then Text9, into view. The scroll bars lie
-        // within the window, which lies within the screen's free area.
-        for (int i = 0; i < 3; ++i)
+        // The Tab key scrolls to the TEE: Text2, (Text11,) Text1, Text3, then Text9, into view. The scroll
+        // bars lie within the window, which lies within the screen's free area.
+        for (int i = 0; i < (lbs ? 4 : 3); ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         const QWidget *tee = form.findChild<QWidget *>("Text9");
         QCOMPARE(tee->visibleRegion().boundingRect(), tee->rect());

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Somatra developers
 // SPDX-License-Identifier: MIT
 // The main window and the About window as a person uses them and sees them: typing, pasting, options,
-// units and keys, the tab chain, and each window pixel for pixel as its reviewed picture. CTest runs it
-// again with QT_SCALE_FACTOR=2.
+// units and keys, the tab chain, and each window pixel for pixel as its reviewed picture; the texts
+// under a pseudo-translation and every language's translations. CTest runs it again with
+// QT_SCALE_FACTOR=2.
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -13,13 +14,17 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QLoggingCategory>
+#include <QMenuBar>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <QTranslator>
+#include <QXmlStreamReader>
 
+#include "about/form2.h"
 #include "about/homepage.h"
 #include "mainwindow/form1.h"
 
@@ -37,6 +42,27 @@ const QString kGreen = "#00c000 #008000 #00ff00 #80ff80 tick";
 const QString kNone = "#000000 #c00000 #ff0000 #ff8080 "; // the design's colours, no picture
 // 18-29, man, moderately active outside work, non-active at work
 const QStringList kChoices { "Option1", "Option10", "Option5", "Option7" };
+
+// Every text of the program marked and made about 40 % longer; records what it was asked for.
+struct PseudoTranslator : QTranslator
+{
+    mutable QSet<QString> asked;
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        if (QByteArrayList { "Form1", "Form2", "Somatra" }.contains(context))
+            asked << QString("%1|%2").arg(context, source);
+        return '[' + QString::fromUtf8(source) + QString((qstrlen(source) * 2 + 4) / 5, '~') + ']';
+    }
+};
+
+// What a text has outside its marked parts, where that holds a letter.
+QString Unmarked(QString text)
+{
+    static const QRegularExpression marked(R"(\[[^\[\]]*\])"), letter(R"(\p{L})");
+    while (text.contains(marked))
+        text.remove(marked);
+    return text.contains(letter) ? text : QString();
+}
 
 QList<QWidget *> AboutWindows()
 {
@@ -469,7 +495,75 @@ private slots:
             seen == reviewed, qPrintable(QDir::current().filePath(name) + " differs from what was reviewed"));
     }
 
+    // State: a pseudo-translation, every choice made, English units, a doubted weight, About open.
+    // Expected: every text shown or given to screen readers is marked, the lookups still give a TEE.
+    void pseudoTranslation()
+    {
+        PseudoTranslator pseudo;
+        QApplication::installTranslator(&pseudo);
+        Window window;
+        window.perform(kChoices + QStringList { "Option8", "Option13", "Text2:5", "Text11:9", "Text1:150" });
+        QVERIFY(!window.text("Text9").isEmpty());
+        window.perform({ "Text1:0000", "Ab" });
+        QStringList unmarked;
+        QList<QWidget *> controls { &window.form, AboutWindows().value(0) };
+        controls += controls[0]->findChildren<QWidget *>() + controls[1]->findChildren<QWidget *>();
+        for (QWidget *control : std::as_const(controls)) {
+            QAccessibleInterface *read = QAccessible::queryAccessibleInterface(control);
+            if (control->isVisibleTo(control->window()) && read)
+                unmarked << Unmarked(read->text(QAccessible::Name))
+                         << Unmarked(read->text(QAccessible::Description))
+                         << Unmarked(control->windowTitle());
+        }
+        for (const QAction *item : window.form.menuBar()->actions())
+            unmarked << Unmarked(item->text());
+        unmarked.removeAll(QString()), unmarked.removeAll(MakerNotice());
+        QApplication::removeTranslator(&pseudo);
+        QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join(" | ")));
+        translated = pseudo.asked;
+    }
+
+    // Expected: every entry of each language finished, in use and with the arguments of its source,
+    // every text the pseudo-translation was asked for among them, and the language built in.
+    void translations_data()
+    {
+        QTest::addColumn<QString>("path");
+        for (const QFileInfo &file : QDir(SOMATRA_TRANSLATIONS).entryInfoList({ "somatra_*.ts" }))
+            QTest::newRow(qPrintable(file.completeBaseName())) << file.filePath();
+    }
+    void translations()
+    {
+        QFETCH(QString, path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const auto arguments = [](const QString &text) {
+            QStringList found;
+            for (const auto &match : QRegularExpression("%\\d").globalMatch(text))
+                found << match.captured();
+            return found.sort(), found;
+        };
+        QSet<QString> entries;
+        QString context, source;
+        for (QXmlStreamReader ts(&file); !ts.atEnd();) {
+            if (ts.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (ts.name() == u"name")
+                context = ts.readElementText();
+            if (ts.name() == u"source")
+                entries << context + '|' + (source = ts.readElementText());
+            if (ts.name() == u"translation") {
+                const QString type = ts.attributes().value("type").toString(), text = ts.readElementText();
+                QVERIFY2(type.isEmpty() && !text.isEmpty(), qPrintable(type + " entry: " + source));
+                QVERIFY2(arguments(text) == arguments(source), qPrintable(source + " -> " + text));
+            }
+        }
+        for (const QString &asked : std::as_const(translated))
+            QVERIFY2(entries.contains(asked), qPrintable("not in the .ts file: " + asked));
+        QVERIFY(QTranslator().load(":/i18n/" + QFileInfo(path).completeBaseName() + ".qm"));
+    }
+
 private:
+    QSet<QString> translated; // what the pseudo-translation was asked for
     QList<QUrl> opened;
     QTimer watchdog;
     QString unexpectedModal;

@@ -99,7 +99,9 @@ private:
     struct Shown
     {
         QString bmi;
-        const char *reading = nullptr; // the category, or the measurement to check
+        const void *look = nullptr; // the category look that message and reading translate
+        QString message; // the category message, or which measurement to check
+        QString reading; // how screen readers say it
         QString lowerLimit;
         QString upperLimit;
         bool pounds = false;

@@ -21,7 +21,7 @@ public:
     void SetRange(double minimum, double maximum);
     // The number the bar draws, or none, with the text that shows it and a word for what it means;
     // tells screen readers when it changes.
-    void SetReading(std::optional<double> value, const QString &shown, const char *meaning);
+    void SetReading(std::optional<double> value, const QString &shown, const QString &meaning);
     double Minimum() const { return m_minimum; }
     double Maximum() const { return m_maximum; }
     std::optional<double> Value() const { return m_value; }
@@ -32,7 +32,7 @@ private:
     double m_maximum = 0;
     std::optional<double> m_value;
     QString m_shown;
-    const char *m_meaning = nullptr;
+    QString m_meaning;
 };
 
 QAccessibleInterface *NewAccessibleValueBar(ValueBar *bar);
