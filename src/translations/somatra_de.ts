@@ -283,6 +283,10 @@
         <source>Total energy expenditure %1 kilocalories</source>
         <translation>Gesamtenergieumsatz %1 Kilokalorien</translation>
     </message>
+    <message>
+        <source>Not pasted: only a number can go here</source>
+        <translation>Nicht eingefügt: hier passt nur eine Zahl</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

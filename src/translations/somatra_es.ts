@@ -283,6 +283,10 @@
         <source>Total energy expenditure %1 kilocalories</source>
         <translation>Gasto energético total %1 kilocalorías</translation>
     </message>
+    <message>
+        <source>Not pasted: only a number can go here</source>
+        <translation>No pegado: aquí solo cabe un número</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -283,6 +283,10 @@
         <source>Total energy expenditure %1 kilocalories</source>
         <translation>Dépense énergétique totale %1 kilocalories</translation>
     </message>
+    <message>
+        <source>Not pasted: only a number can go here</source>
+        <translation>Non collé : seul un nombre peut aller ici</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

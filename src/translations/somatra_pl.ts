@@ -283,6 +283,10 @@
         <source>Total energy expenditure %1 kilocalories</source>
         <translation>Całkowity wydatek energii %1 kilokalorii</translation>
     </message>
+    <message>
+        <source>Not pasted: only a number can go here</source>
+        <translation>Nie wklejono: tu można wpisać tylko liczbę</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

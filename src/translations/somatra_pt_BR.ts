@@ -283,6 +283,10 @@
         <source>Total energy expenditure %1 kilocalories</source>
         <translation>Gasto energético total %1 quilocalorias</translation>
     </message>
+    <message>
+        <source>Not pasted: only a number can go here</source>
+        <translation>Não colado: aqui só cabe um número</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -283,6 +283,10 @@
         <source>Total energy expenditure %1 kilocalories</source>
         <translation>Загальні витрати енергії %1 кілокалорій</translation>
     </message>
+    <message>
+        <source>Not pasted: only a number can go here</source>
+        <translation>Не вставлено: тут можна ввести лише число</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
