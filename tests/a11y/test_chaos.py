@@ -4,7 +4,8 @@
 # of every object that Somatra offers on the AT-SPI bus, over raw D-Bus, with edge and random arguments
 # drawn from SOMATRA_CHAOS_SEED. Fails on a call left without an answer for 5 s, on the program's exit,
 # on a sanitizer report in its log, and on a write that the keyboard could not make: into a read-only
-# or hidden box (which must also report failure), or a text that reads back other than its count.
+# or hidden box (which must also report failure), a text that reads back other than its count, or one
+# that is no number where a paste would be refused.
 # Started by run.sh with SOMATRA_PID and SOMATRA_LOG set.
 import math, os, random, re, sys, time, xml.etree.ElementTree as ET
 from gi.repository import Gio, GLib
@@ -106,6 +107,8 @@ while time.monotonic() < end:
                     after = name == EDIT and text(path)  # reads back as many characters as it counts
                     if closed and (after != before or answer and answer[0] is True):
                         fail(f"{method.get('name')}{str(args)[:99]} on the read-only or hidden {path}: {answer}")
+                    if after and not closed and not re.fullmatch(r"\d*\.?\d*", after):  # as a paste: a number
+                        fail(f"{method.get('name')}{str(args)[:99]} left {after[:40]!r} in {path}")
         if time.monotonic() > end: break
 call(ROOT, ACCESSIBLE, "GetChildren")  # the program still answers
 if re.search(r"ERROR: \w+Sanitizer|runtime error:", open(os.environ["SOMATRA_LOG"], errors="replace").read()):

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 // What the handlers rely on from the control helpers: a write that changes nothing raises nothing,
 // refused widths, case-blind lists, and the key codes that the digit filter sees and lets through.
+// The message's wrapping at spaces is measured on screen by the look test.
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -38,22 +39,6 @@ private slots:
             platform::SetListText(&list, QString::fromLatin1(text));
             QCOMPARE(list.currentText(), "over 60");
         }
-    }
-
-    // Lines break at spaces only, each as wide as fits; a word wider than the width stands alone.
-    void wrapAtSpaces()
-    {
-        const QFontMetrics metrics(QFont(QStringLiteral("DejaVu Sans"), 10));
-        const QString message = QStringLiteral("BMI is lower than 18.5 kg/m2 (protein-energy malnutrition)");
-        const QStringList lines
-            = platform::WrapAtSpaces(message, metrics, metrics.horizontalAdvance(message) / 2);
-        QCOMPARE(lines.join(' '), message);
-        QVERIFY(lines.size() == 2 || lines.size() == 3);
-        for (const QString &line : lines)
-            QVERIFY(line.count(' ') == 0
-                || metrics.horizontalAdvance(line) <= metrics.horizontalAdvance(message) / 2);
-        QCOMPARE(
-            platform::WrapAtSpaces(QStringLiteral("kg/m2 x"), metrics, 1), QStringList({ "kg/m2", "x" }));
     }
 
     void keyCodes_data()

@@ -64,6 +64,22 @@ QString Unmarked(QString text)
     return text.contains(letter) ? text : QString();
 }
 
+// What screen readers are told while it lives, from the announcer's log category.
+struct Heard
+{
+    static inline QStringList said;
+    const QtMessageHandler test
+        = (said.clear(), QLoggingCategory::setFilterRules("somatra.announcements.debug=true"),
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext &context, const QString &message) {
+                if (QLatin1String(context.category) == QLatin1String("somatra.announcements"))
+                    said << message;
+            }));
+    ~Heard()
+    {
+        qInstallMessageHandler(test), QLoggingCategory::setFilterRules("somatra.announcements.debug=false");
+    }
+};
+
 QList<QWidget *> AboutWindows()
 {
     QList<QWidget *> windows = QApplication::topLevelWidgets();
@@ -186,7 +202,6 @@ private slots:
         // A result needs every measurement it is made of: the height alone gives the range only.
         row("height first", { "Option1", "Option10", "Option4", "Option7", "Text2:175" }, "|57 - 76|", "", 0,
             kNone);
-        row("woman 60+", { "Option3", "Option11", "Option6", "Option9" }, "||", "", 0, kNone);
         row("woman 60+, weight alone", { "Option3", "Option11", "Option6", "Option9", "Text1:80" }, "||2,843",
             "", 0, kNone);
         row("switched to English", kChoices + QStringList { "Text2:175", "Text1:70", "Option13" }, "||", "",
@@ -199,7 +214,6 @@ private slots:
         row("45 kg, 200 cm", { "Text2:200", "Text1:45" }, "11.3|74 - 100|", kReduced, 0, kRed);
         // The category comes from the exact BMI: 25.04 shows as 25.0 but is overweight.
         row("100.16 kg, 200 cm", { "Text2:200", "Text1<100.16" }, "25.0|74 - 100|", kOverweight, 3900, kRed);
-        row("110 kg, 200 cm", { "Text2:200", "Text1:110" }, "27.5|74 - 100|", kOverweight, 4650, kRed);
         // Exactly 30 is obesity, whatever the pass for "12" showed before.
         row("120 kg, 200 cm", { "Text2:200", "Text1:120" }, "30.0|74 - 100|", kObesity, 5400, kDarkRed);
         row("150 kg, 160 cm", { "Text2:160", "Text1:150" }, "58.6|47 - 64|", kObesity, 7245, kDarkRed);
@@ -207,12 +221,10 @@ private slots:
         row("German", kChoices + QStringList { "Text2:175", "Text1<70.0" }, "22,9|57 - 76|2.933", kNormal,
             3270, kGreen);
         row("typed 72.5 kg", { "Text2:182", "Text1:72.5" }, "21.9|61 - 82|", kNormal, 2970, kGreen);
-        row("German typed 72,5 kg", { "Text2:182", "Text1:72,5" }, "21,9|61 - 82|", kNormal, 2970, kGreen);
         row("German pasted 72,5 kg", { "Text2:182", "Text1<72,5" }, "21,9|61 - 82|", kNormal, 2970, kGreen);
         // Pasted text is the number it means in the locale, or refused.
         row("pasted 1,000 kg", { "Text2:175", "Text1<1,000" }, "326.5|57 - 76|", kDoubtWeight, 7245, kRed);
         row("pasted 72,5 kg", { "Text2:175", "Text1<72,5" }, "|57 - 76|", "", 0, kNone);
-        row("pasted 1e999", { "Text2<1e999", "Text1:70" }, "||", "", 0, kNone);
         row("99999999999 kg", kChoices + QStringList { "Text2:175", "Text1:99999999999" },
             "32653061224.2|57 - 76|2,484,900,001,168", kDoubtWeight, 7245, kRed);
     }
@@ -315,21 +327,9 @@ private slots:
     void announcements()
     {
         QFETCH(QStringList, steps);
-        static QStringList heard;
-        heard.clear();
-        QLoggingCategory::setFilterRules("somatra.announcements.debug=true");
-        const QtMessageHandler test = qInstallMessageHandler(
-            [](QtMsgType, const QMessageLogContext &context, const QString &message) {
-                if (QLatin1String(context.category) == QLatin1String("somatra.announcements"))
-                    heard << message;
-            });
-        {
-            Window window;
-            window.perform(steps);
-        }
-        qInstallMessageHandler(test);
-        QLoggingCategory::setFilterRules("somatra.announcements.debug=false");
-        QTEST(heard.join(" | "), "heard");
+        const Heard heard;
+        Window().perform(steps);
+        QTEST(heard.said.join(" | "), "heard");
     }
 
     void unitSwitch()
@@ -359,24 +359,6 @@ private slots:
         QCOMPARE(window.text("Label23") + window.text("Text3") + window.text("Label4"), "");
         window.perform({ "Text11<1", "Text2:175", "Text1:70" }); // metric units never read the inches
         QCOMPARE(window.text("Text3"), "22.9");
-    }
-
-    void atWorkExamples()
-    {
-        const QStringList examples { "(teachers, office workers, traveling salesman , housewives) ",
-            "(vendors, domestic workers, students, transport workers, roofers,hunters, fisherman, some "
-            "manufacturing jobs) ",
-            "(workers, farmers, masons that all the work done by hand) " };
-        const char *intensity[] = { "low", "moderate", "high" };
-        Window window;
-        for (int level = 0; level < 3; ++level) {
-            window.perform(
-                { QStringLiteral("Option%1").arg(7 + level), "Option4" }); // outside work writes none
-            QCOMPARE(window.text("Label22"), examples[level]);
-            // The hidden heading of the examples follows the list that records the choice.
-            QCOMPARE(window.text("Label31"),
-                QString("Examples of %1-intensity activities at work:").arg(intensity[level]));
-        }
     }
 
     void aboutWindow()
@@ -495,17 +477,21 @@ private slots:
             seen == reviewed, qPrintable(QDir::current().filePath(name) + " differs from what was reviewed"));
     }
 
-    // State: a pseudo-translation, every choice made, English units, a doubted weight, About open.
-    // Expected: every text shown or given to screen readers is marked, the lookups still give a TEE.
+    // State: a pseudo-translation, every choice made, English units, a doubted weight, a refused paste,
+    // About open. Expected: every text shown, given or told to screen readers is marked, the lookups
+    // still give a TEE.
     void pseudoTranslation()
     {
         PseudoTranslator pseudo;
         QApplication::installTranslator(&pseudo);
+        const Heard heard;
         Window window;
         window.perform(kChoices + QStringList { "Option8", "Option13", "Text2:5", "Text11:9", "Text1:150" });
         QVERIFY(!window.text("Text9").isEmpty());
-        window.perform({ "Text1:0000", "Ab" });
+        window.perform({ "Text1:0000", "Text2=abc", "~", "Ab" });
         QStringList unmarked;
+        for (const QString &said : heard.said) // the announcements, the refused paste's among them
+            unmarked << Unmarked(said);
         QList<QWidget *> controls { &window.form, AboutWindows().value(0) };
         controls += controls[0]->findChildren<QWidget *>() + controls[1]->findChildren<QWidget *>();
         for (QWidget *control : std::as_const(controls)) {
