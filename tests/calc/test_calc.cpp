@@ -243,7 +243,6 @@ private slots:
         row(120, 200, 30., C::Obesity, "74 - 100|163 - 220", 5400); // obesity starts at 30 itself
         // (h / 100 x h) / 100 leaves this just below 25, where h x h / 10000 gives 25 itself.
         row(121, 220, 24.999999999999996, C::NormalWeight, "90 - 121|198 - 267", 3900);
-        row(70, 0, std::nullopt, C::Unclassified, "00 - 00|00 - 00", 0); // no BMI, no category
         // 154 lbs, 5 ft 9 in
         row(69.916, 175.26, 22.762028300784181, C::NormalWeight, "57 - 76|126 - 167", 3240);
         row(18.499999999999996, 100, 18.499999999999996, C::ReducedWeight, "19 - 25|42 - 55", 1950);
