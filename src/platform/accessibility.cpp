@@ -42,7 +42,8 @@ bool IsIgnored(const QObject *object)
 
 // A plain container or dialog that leaves out the children marked as ignored and those hidden while
 // the program runs (the inches box in metric units). The rest is as Qt lists them: child widgets in
-// creation order, without windows.
+// creation order, without windows. Replaces Qt's own container interface (6.4 to 6.8), which lists
+// every child widget, hidden ones included, and knows no control to leave out.
 class FilteringContainer : public QAccessibleWidget
 {
 public:
@@ -73,9 +74,11 @@ private:
     }
 };
 
-// A text box as screen readers need it: the whole text in one attribute run (an empty run at each
-// offset makes some readers drop the last character) and text by boundary answered here, since the
-// general answer of Qt 6.4 never returns for a word at the end of the text.
+// A text box as screen readers need it. Replaces Qt's QAccessibleLineEdit (6.4 to 6.8): its attribute
+// runs are empty at each offset, which makes some readers drop the last character; its writes set the
+// text whole, past the box's validator and undo; and on 6.4 its general answer for a word at the end of
+// the text never returns (the 6.8 answer was not checked against readers, so the interface stays for
+// every version).
 class AccessibleLineEdit : public QAccessibleWidget,
                            public QAccessibleTextInterface,
                            public QAccessibleEditableTextInterface
@@ -268,7 +271,8 @@ private:
 };
 
 // A group box of options reads as a section named by its title. Screen readers name the group of an
-// option from its label, which Qt makes the group box; a panel around it would be spoken again.
+// option from its label, which Qt makes the group box; the grouping role that Qt gives a QGroupBox
+// (6.4 to 6.8) would be spoken as a panel around it again.
 class AccessibleOptionGroup : public QAccessibleWidget
 {
 public:
@@ -289,6 +293,7 @@ bool HoldsOptions(const QWidget *group)
 }
 
 // A label that reads with the title of the group it stands in, as in "Appropriate weight (kg): 57 - 76".
+// Qt names a label by its text alone (6.4 to 6.8).
 class AccessibleTitledLabel : public QAccessibleWidget
 {
 public:
@@ -570,8 +575,9 @@ Announcer::Announcer(QWidget *window)
     : m_window(window)
 {
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    // Readers leave out the word "notification" inside a status bar. The bar never shows, so the
-    // window's layout does not change.
+    // Qt has accessibility announcements (QAccessibleAnnouncementEvent) from 6.8 on; before, a notice
+    // stands in for them. Readers leave out the word "notification" inside a status bar. The bar never
+    // shows, so the window's layout does not change.
     auto *bar = new QStatusBar(window);
     bar->setObjectName(QStringLiteral("notices"));
     bar->setSizeGripEnabled(false);

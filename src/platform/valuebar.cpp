@@ -42,7 +42,8 @@ QString ValueBar::SpokenReading() const
 
 namespace {
 
-// A static text named with its reading; the value interface is there for tools that read numbers.
+// A static text named with its reading; the value interface is there for tools that read numbers. A
+// QLabel has no value interface, and a QProgressBar's would be spoken as a percentage (Qt 6.4 to 6.8).
 // Without a number it reports NaN, the one double that is none: any other would be a reading the bar
 // does not show. The interface stays, since AT-SPI clients keep the interfaces they first saw.
 class AccessibleValueBar : public QAccessibleWidget, public QAccessibleValueInterface
