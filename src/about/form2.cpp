@@ -15,22 +15,22 @@ QString MakerNotice()
 }
 
 Form2::Form2()
-    : ui(std::make_unique<Ui::Form2>())
+    : m_ui(std::make_unique<Ui::Form2>())
 {
     platform::InstallAccessibility();
     platform::InstallTranslations();
     setFont(platform::DialogFont());
-    ui->setupUi(this);
-    ui->Label1->setText(MakerNotice());
+    m_ui->setupUi(this);
+    m_ui->Label1->setText(MakerNotice());
     platform::AdaptToDesktop(this);
     setAttribute(Qt::WA_DeleteOnClose);
     // The program ends with the main window, even while the About window is open.
     setAttribute(Qt::WA_QuitOnClose, false);
     // Return presses the focused button, whichever it is; Escape closes the window as Close does.
-    ui->Command1->setFocus();
+    m_ui->Command1->setFocus();
 
-    connect(ui->Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
-    connect(ui->Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
+    connect(m_ui->Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    connect(m_ui->Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
 }
 
 Form2::~Form2() = default;

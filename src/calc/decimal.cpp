@@ -18,64 +18,64 @@ constexpr std::int64_t kExponentLimit = 1'000'000'000'000;
 
 void DecimalAccumulator::Keep(int digit)
 {
-    if (digits_.size() < kMaxDigits) {
-        digits_.push_back(static_cast<char>('0' + digit));
+    if (m_digits.size() < kMaxDigits) {
+        m_digits.push_back(static_cast<char>('0' + digit));
     } else {
-        ++exponent_;
-        sticky_ = sticky_ || digit != 0;
+        ++m_exponent;
+        m_sticky = m_sticky || digit != 0;
     }
 }
 
 void DecimalAccumulator::AddIntegerDigit(int digit)
 {
-    sawDigit_ = true;
-    if (digits_.empty() && digit == 0)
+    m_sawDigit = true;
+    if (m_digits.empty() && digit == 0)
         return;
     Keep(digit);
 }
 
 void DecimalAccumulator::AddFractionDigit(int digit)
 {
-    sawDigit_ = true;
-    if (digits_.empty() && digit == 0) {
-        exponent_ = std::max(exponent_ - 1, -kExponentLimit);
+    m_sawDigit = true;
+    if (m_digits.empty() && digit == 0) {
+        m_exponent = std::max(m_exponent - 1, -kExponentLimit);
         return;
     }
-    if (digits_.size() < kMaxDigits) {
-        digits_.push_back(static_cast<char>('0' + digit));
-        exponent_ = std::max(exponent_ - 1, -kExponentLimit);
+    if (m_digits.size() < kMaxDigits) {
+        m_digits.push_back(static_cast<char>('0' + digit));
+        m_exponent = std::max(m_exponent - 1, -kExponentLimit);
     } else {
-        sticky_ = sticky_ || digit != 0;
+        m_sticky = m_sticky || digit != 0;
     }
 }
 
 void DecimalAccumulator::AddExponent(std::int64_t exponent)
 {
-    exponent_ = std::clamp(
-        exponent_ + std::clamp(exponent, -kExponentLimit, kExponentLimit), -kExponentLimit, kExponentLimit);
+    m_exponent = std::clamp(
+        m_exponent + std::clamp(exponent, -kExponentLimit, kExponentLimit), -kExponentLimit, kExponentLimit);
 }
 
 std::optional<double> DecimalAccumulator::ToDouble(bool negative) const
 {
     const double zero = negative ? -0.0 : 0.0;
-    if (digits_.empty())
+    if (m_digits.empty())
         return zero;
     // Up to 15 digits make an integer that a double holds exactly, and 10^0 to 10^22 are exact
     // doubles: one multiplication or division then rounds once, to the correctly rounded value.
-    if (!sticky_ && digits_.size() <= 15 && exponent_ >= -22 && exponent_ <= 22) {
+    if (!m_sticky && m_digits.size() <= 15 && m_exponent >= -22 && m_exponent <= 22) {
         constexpr double kPowersOfTen[] = { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11,
             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22 };
         std::int64_t whole = 0;
-        for (const char digit : digits_)
+        for (const char digit : m_digits)
             whole = whole * 10 + (digit - '0');
         const double mantissa = static_cast<double>(whole);
         const double value
-            = exponent_ >= 0 ? mantissa * kPowersOfTen[exponent_] : mantissa / kPowersOfTen[-exponent_];
+            = m_exponent >= 0 ? mantissa * kPowersOfTen[m_exponent] : mantissa / kPowersOfTen[-m_exponent];
         return negative ? -value : value;
     }
-    std::string text = digits_;
-    std::int64_t exponent = exponent_;
-    if (sticky_) {
+    std::string text = m_digits;
+    std::int64_t exponent = m_exponent;
+    if (m_sticky) {
         text.push_back('1');
         --exponent;
     }

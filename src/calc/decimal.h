@@ -16,17 +16,17 @@ public:
     void AddIntegerDigit(int digit);
     void AddFractionDigit(int digit);
     void AddExponent(std::int64_t exponent);
-    bool HasDigits() const { return sawDigit_; }
+    bool HasDigits() const { return m_sawDigit; }
     // nullopt when the magnitude is beyond a double; values too small for one become zero.
     std::optional<double> ToDouble(bool negative) const;
 
 private:
     void Keep(int digit);
 
-    std::string digits_; // significant digits, no leading zeros
-    std::int64_t exponent_ = 0; // value = digits_ x 10^exponent_
-    bool sticky_ = false; // a dropped digit was not zero
-    bool sawDigit_ = false;
+    std::string m_digits; // significant digits, no leading zeros
+    std::int64_t m_exponent = 0; // value = m_digits x 10^m_exponent
+    bool m_sticky = false; // a dropped digit was not zero
+    bool m_sawDigit = false;
 };
 
 // The value rounded to 15 significant digits: |value| = 0.d1d2...d15 x 10^pointPosition.

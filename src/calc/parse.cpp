@@ -27,31 +27,31 @@ class BlankSkippingCursor
 {
 public:
     explicit BlankSkippingCursor(std::string_view text)
-        : text_(text)
+        : m_text(text)
     {
         SkipBlanks();
     }
-    bool AtEnd() const { return pos_ >= text_.size(); }
-    char Peek() const { return AtEnd() ? '\0' : text_[pos_]; }
+    bool AtEnd() const { return m_pos >= m_text.size(); }
+    char Peek() const { return AtEnd() ? '\0' : m_text[m_pos]; }
     void Advance(std::size_t characters = 1)
     {
-        pos_ += characters;
+        m_pos += characters;
         SkipBlanks();
     }
     bool StartsWith(std::string_view prefix) const
     {
-        return !prefix.empty() && text_.substr(std::min(pos_, text_.size()), prefix.size()) == prefix;
+        return !prefix.empty() && m_text.substr(std::min(m_pos, m_text.size()), prefix.size()) == prefix;
     }
 
 private:
     void SkipBlanks()
     {
-        while (pos_ < text_.size() && IsInputBlank(text_[pos_]))
-            ++pos_;
+        while (m_pos < m_text.size() && IsInputBlank(m_text[m_pos]))
+            ++m_pos;
     }
 
-    std::string_view text_;
-    std::size_t pos_ = 0;
+    std::string_view m_text;
+    std::size_t m_pos = 0;
 };
 
 int HexDigitValue(char c)

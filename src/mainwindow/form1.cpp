@@ -65,33 +65,33 @@ Form1::Form1(QWidget *parent)
 
 Form1::Form1(QWidget *parent, DesignStateOnly)
     : QMainWindow(parent)
-    , ui(std::make_unique<Ui::Form1>())
+    , m_ui(std::make_unique<Ui::Form1>())
 {
     platform::InstallAccessibility();
     // Before the first text is set, so that every caption comes in the person's language.
     platform::InstallTranslations();
     // Set before the controls exist, so they all inherit the font the fixed layout is sized for.
     setFont(platform::DialogFont());
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     // The hidden lists hold the texts that the options record, with no entry selected.
     for (const choices::Choice &choice : choices::kChoices)
-        (ui.get()->*choice.list)
+        (m_ui.get()->*choice.list)
             ->addItem(QString::fromUtf8(choice.listItem ? choice.listItem : choice.recorded));
-    for (QComboBox *list : { ui->Combo1, ui->Combo2, ui->Combo3, ui->Combo4 })
+    for (QComboBox *list : { m_ui->Combo1, m_ui->Combo2, m_ui->Combo3, m_ui->Combo4 })
         list->setCurrentIndex(-1);
-    ui->Label49->SetRange(calc::kScaleOrigin, calc::kScaleEnd);
+    m_ui->Label49->SetRange(calc::kScaleOrigin, calc::kScaleEnd);
     platform::DescribePositionsInGroups(this);
 
     setWindowIcon(WindowIcon());
     const qreal ratio = devicePixelRatioF();
-    ui->Image1->setPixmap(Artwork(QStringLiteral("warning"), ratio));
-    ui->Image2->setPixmap(Artwork(QStringLiteral("tick"), ratio));
-    ui->Label25->setText(MakerNotice());
+    m_ui->Image1->setPixmap(Artwork(QStringLiteral("warning"), ratio));
+    m_ui->Image2->setPixmap(Artwork(QStringLiteral("tick"), ratio));
+    m_ui->Label25->setText(MakerNotice());
     platform::AdaptToDesktop(this);
 
     // Tab index 0 takes the focus when the window opens; the chain alone would start at the first
     // control created.
-    ui->Text2->setFocus();
+    m_ui->Text2->setFocus();
 
     // A fixed layout: the client area keeps its design size and the user cannot resize the window.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -100,7 +100,7 @@ Form1::Form1(QWidget *parent, DesignStateOnly)
 
 Form1::~Form1()
 {
-    delete about;
+    delete m_about;
 }
 
 std::unique_ptr<Form1> Form1::InDesignState(QWidget *parent)

@@ -205,18 +205,18 @@ QString FromUtf8(const std::string &text)
 void Form1::Recalculate()
 {
     const calc::NumberSeparators &separators = platform::LocaleSeparators();
-    const calc::Measured measured = ReadMeasurements(*ui, separators);
-    ShowBodyMassIndex(*ui, measured, separators, { shown.look, shown.message, shown.reading });
-    const Limits limits = ShowWeightRange(*ui, measured.heightCm, separators);
-    WriteBasalMetabolicRate(*ui, measured, separators);
-    WritePhysicalActivityLevel(*ui, separators);
-    ShowEnergy(*ui, separators);
-    ShowScale(*ui, shown.reading, separators);
+    const calc::Measured measured = ReadMeasurements(*m_ui, separators);
+    ShowBodyMassIndex(*m_ui, measured, separators, { m_shown.look, m_shown.message, m_shown.reading });
+    const Limits limits = ShowWeightRange(*m_ui, measured.heightCm, separators);
+    WriteBasalMetabolicRate(*m_ui, measured, separators);
+    WritePhysicalActivityLevel(*m_ui, separators);
+    ShowEnergy(*m_ui, separators);
+    ShowScale(*m_ui, m_shown.reading, separators);
     // What screen readers are told, as the pass showed it.
-    shown.bmi = ui->Text3->text();
-    shown.lowerLimit = FromUtf8(limits.lower);
-    shown.upperLimit = FromUtf8(limits.upper);
-    shown.pounds = ui->Option13->isChecked();
-    shown.tee = ui->Text9->text();
+    m_shown.bmi = m_ui->Text3->text();
+    m_shown.lowerLimit = FromUtf8(limits.lower);
+    m_shown.upperLimit = FromUtf8(limits.upper);
+    m_shown.pounds = m_ui->Option13->isChecked();
+    m_shown.tee = m_ui->Text9->text();
     ScheduleAnnouncement();
 }

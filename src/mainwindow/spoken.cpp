@@ -18,33 +18,33 @@ constexpr int kPauseMs = 700;
 void Form1::ScheduleAnnouncement()
 {
     // Passes before the window shows announce nothing: Form_Load notes what they leave.
-    if (!announceTimer || !isVisible())
+    if (!m_announceTimer || !isVisible())
         return;
     // The timer runs from the first change; when it ends, it waits again for whatever part of the
     // pause the later changes took. Restarting it on every pass would cost more than the pass.
-    lastChange.start();
-    if (!announceTimer->isActive())
-        announceTimer->start(kPauseMs);
+    m_lastChange.start();
+    if (!m_announceTimer->isActive())
+        m_announceTimer->start(kPauseMs);
 }
 
 void Form1::AnnounceResults()
 {
-    if (const qint64 quiet = lastChange.elapsed(); quiet < kPauseMs) {
-        announceTimer->start(int(kPauseMs - quiet));
+    if (const qint64 quiet = m_lastChange.elapsed(); quiet < kPauseMs) {
+        m_announceTimer->start(int(kPauseMs - quiet));
         return;
     }
     const QStringList now = SpokenResults();
     QStringList said;
-    if (!pendingNotice.isEmpty())
-        said << pendingNotice;
+    if (!m_pendingNotice.isEmpty())
+        said << m_pendingNotice;
     for (qsizetype part = 0; part < now.size(); ++part) {
-        if (!now[part].isEmpty() && now[part] != spoken.value(part))
+        if (!now[part].isEmpty() && now[part] != m_spoken.value(part))
             said << now[part];
     }
-    spoken = now;
-    pendingNotice.clear();
+    m_spoken = now;
+    m_pendingNotice.clear();
     if (!said.isEmpty())
-        announcer->Announce(said.join(QLatin1String(". ")) + QLatin1Char('.'));
+        m_announcer->Announce(said.join(QLatin1String(". ")) + QLatin1Char('.'));
 }
 
 // The BMI with its category, the weight range and the TEE as a person would say them; a result that
@@ -52,13 +52,14 @@ void Form1::AnnounceResults()
 QStringList Form1::SpokenResults() const
 {
     // Whole sentences for each case, so that every language words them its own way.
-    QStringList results { shown.bmi.isEmpty() ? tr("No BMI") : tr("BMI %1, %2").arg(shown.bmi, shown.reading),
+    QStringList results { m_shown.bmi.isEmpty() ? tr("No BMI")
+                                                : tr("BMI %1, %2").arg(m_shown.bmi, m_shown.reading),
         QString(), QString() };
-    if (!shown.lowerLimit.isEmpty())
-        results[1] = (shown.pounds ? tr("Appropriate weight %1 to %2 pounds")
-                                   : tr("Appropriate weight %1 to %2 kilograms"))
-                         .arg(shown.lowerLimit, shown.upperLimit);
-    if (!shown.tee.isEmpty())
-        results[2] = tr("Total energy expenditure %1 kilocalories").arg(shown.tee);
+    if (!m_shown.lowerLimit.isEmpty())
+        results[1] = (m_shown.pounds ? tr("Appropriate weight %1 to %2 pounds")
+                                     : tr("Appropriate weight %1 to %2 kilograms"))
+                         .arg(m_shown.lowerLimit, m_shown.upperLimit);
+    if (!m_shown.tee.isEmpty())
+        results[2] = tr("Total energy expenditure %1 kilocalories").arg(m_shown.tee);
     return results;
 }

@@ -286,8 +286,8 @@ class FrameFit : public QObject
 public:
     FrameFit(QMainWindow *window, QSize needed)
         : QObject(window)
-        , window(window)
-        , needed(needed)
+        , m_window(window)
+        , m_needed(needed)
     {
         window->installEventFilter(this);
     }
@@ -297,27 +297,27 @@ public:
         const QEvent::Type type = event->type();
         if (type != QEvent::Move && type != QEvent::Resize && type != QEvent::WindowActivate)
             return false;
-        const QWindow *handle = window->windowHandle();
+        const QWindow *handle = m_window->windowHandle();
         const QMargins frame = handle ? handle->frameMargins() : QMargins();
         // Active without a frame: a window manager that draws none, or none at all.
         if (frame.isNull() && type != QEvent::WindowActivate)
             return false;
-        window->removeEventFilter(this);
+        m_window->removeEventFilter(this);
         deleteLater();
-        const QRect free = window->screen()->availableGeometry();
-        FitInto(window, needed, free.size().shrunkBy(frame));
-        const QRect framed(handle->framePosition(), window->size().grownBy(frame));
+        const QRect free = m_window->screen()->availableGeometry();
+        FitInto(m_window, m_needed, free.size().shrunkBy(frame));
+        const QRect framed(handle->framePosition(), m_window->size().grownBy(frame));
         const QPoint inside(
             std::clamp(framed.x(), free.left(), std::max(free.left(), free.right() - framed.width() + 1)),
             std::clamp(framed.y(), free.top(), std::max(free.top(), free.bottom() - framed.height() + 1)));
         if (inside != framed.topLeft())
-            window->windowHandle()->setFramePosition(inside);
+            m_window->windowHandle()->setFramePosition(inside);
         return false;
     }
 
 private:
-    QMainWindow *window;
-    QSize needed;
+    QMainWindow *m_window;
+    QSize m_needed;
 };
 
 } // namespace

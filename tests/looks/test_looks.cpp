@@ -99,20 +99,20 @@ QHash<QString, QColor> DesignShades(const QString &weight)
 class TestLooks : public QObject
 {
     Q_OBJECT
-    const bool aa = qEnvironmentVariableIntValue("SOMATRA_AA") == 1;
-    QStringList failures;
+    const bool m_aa = qEnvironmentVariableIntValue("SOMATRA_AA") == 1;
+    QStringList m_failures;
 
     // Prints what was measured, and counts it as a failure where it falls short.
     void expect(const QString &what, double ratio, double least, bool ok = true)
     {
         qInfo().noquote() << QString("%1 %2:1").arg(what).arg(ratio, 0, 'f', 2);
-        if (!ok || (aa && ratio < least))
-            failures << QString("%1 %2:1").arg(what).arg(ratio, 0, 'f', 2);
+        if (!ok || (m_aa && ratio < least))
+            m_failures << QString("%1 %2:1").arg(what).arg(ratio, 0, 'f', 2);
     }
 
 private slots:
-    void init() { failures.clear(); }
-    void cleanup() { QVERIFY2(failures.isEmpty(), qPrintable(failures.join("; "))); }
+    void init() { m_failures.clear(); }
+    void cleanup() { QVERIFY2(m_failures.isEmpty(), qPrintable(m_failures.join("; "))); }
 
     // State: the main window after a weight at 175 cm (or "weight/height"; "lbs" in English units), or
     // the About window. Expected: in the language asked for, captions fit (wrapped ones within their

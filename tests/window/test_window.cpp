@@ -161,24 +161,24 @@ class TestWindow : public QObject
 {
     Q_OBJECT
 public slots:
-    void open(const QUrl &url) { opened << url; } // stands in for the desktop's web browser
+    void open(const QUrl &url) { m_opened << url; } // stands in for the desktop's web browser
 
 private slots:
     // A modal dialog that nobody expects would hold the test up: the watchdog closes it and fails.
     void init()
     {
-        connect(&watchdog, &QTimer::timeout, this, [this] {
+        connect(&m_watchdog, &QTimer::timeout, this, [this] {
             if (QWidget *modal = QApplication::activeModalWidget())
-                unexpectedModal = modal->windowTitle(), modal->close();
+                m_unexpectedModal = modal->windowTitle(), modal->close();
         });
-        watchdog.start(100);
+        m_watchdog.start(100);
     }
     void cleanup()
     {
-        watchdog.disconnect(), watchdog.stop();
+        m_watchdog.disconnect(), m_watchdog.stop();
         QLocale::setDefault(QLocale::c());
-        QVERIFY2(unexpectedModal.isEmpty() && !QApplication::activeModalWidget(),
-            qPrintable("an unexpected modal dialog " + unexpectedModal));
+        QVERIFY2(m_unexpectedModal.isEmpty() && !QApplication::activeModalWidget(),
+            qPrintable("an unexpected modal dialog " + m_unexpectedModal));
     }
 
     void workedExamples_data()
@@ -384,7 +384,7 @@ private slots:
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
                 QTest::mouseClick(about->findChild<QWidget *>("Command2"), Qt::LeftButton);
-                QCOMPARE(opened, QList<QUrl>(2, QUrl(HomePageAddress())));
+                QCOMPARE(m_opened, QList<QUrl>(2, QUrl(HomePageAddress())));
                 window.form.activateWindow(); // the person goes back to the main window meanwhile
                 QVERIFY(QTest::qWaitForWindowActive(&window.form));
                 window.perform({ "Text2:175" });
@@ -507,7 +507,7 @@ private slots:
         unmarked.removeAll(QString()), unmarked.removeAll(MakerNotice());
         QApplication::removeTranslator(&pseudo);
         QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join(" | ")));
-        translated = pseudo.asked;
+        m_translated = pseudo.asked;
     }
 
     // Expected: every entry of each language finished, in use and with the arguments of its source,
@@ -544,16 +544,16 @@ private slots:
                 QVERIFY2(arguments(text) == arguments(source), qPrintable(source + " -> " + text));
             }
         }
-        for (const QString &asked : std::as_const(translated))
+        for (const QString &asked : std::as_const(m_translated))
             QVERIFY2(entries.contains(asked), qPrintable("not in the .ts file: " + asked));
         QVERIFY(QTranslator().load(":/i18n/" + QFileInfo(path).completeBaseName() + ".qm"));
     }
 
 private:
-    QSet<QString> translated; // what the pseudo-translation was asked for
-    QList<QUrl> opened;
-    QTimer watchdog;
-    QString unexpectedModal;
+    QSet<QString> m_translated; // what the pseudo-translation was asked for
+    QList<QUrl> m_opened;
+    QTimer m_watchdog;
+    QString m_unexpectedModal;
 };
 
 QTEST_MAIN(TestWindow)

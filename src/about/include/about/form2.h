@@ -23,7 +23,7 @@ private:
     void Command1_Click();
     void Command2_Click();
 
-    std::unique_ptr<Ui::Form2> ui;
+    std::unique_ptr<Ui::Form2> m_ui;
 };
 
 // The maker's notice that the About window shows; the build sets it with SOMATRA_MAKER_NOTICE.

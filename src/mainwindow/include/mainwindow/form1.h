@@ -56,8 +56,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // The controls by name (ui->Text1, ui->Label49, ...), generated from form1.ui.
-    std::unique_ptr<Ui::Form1> ui;
+    // The controls by name (m_ui->Text1, m_ui->Label49, ...), generated from form1.ui.
+    std::unique_ptr<Ui::Form1> m_ui;
 
     struct DesignStateOnly
     {
@@ -89,12 +89,12 @@ private:
     QStringList SpokenResults() const;
 
     // The one About window while it exists, and the control the person left for it.
-    QPointer<Form2> about;
-    QPointer<QWidget> leftForAbout;
+    QPointer<Form2> m_about;
+    QPointer<QWidget> m_leftForAbout;
 
-    std::unique_ptr<platform::Announcer> announcer;
-    QTimer *announceTimer = nullptr;
-    QElapsedTimer lastChange;
+    std::unique_ptr<platform::Announcer> m_announcer;
+    QTimer *m_announceTimer = nullptr;
+    QElapsedTimer m_lastChange;
     // What the last pass showed, as screen readers are told it; an empty text is a result not there.
     struct Shown
     {
@@ -107,7 +107,7 @@ private:
         bool pounds = false;
         QString tee;
     };
-    Shown shown;
-    QStringList spoken; // the results as last announced
-    QString pendingNotice; // said before the results, once
+    Shown m_shown;
+    QStringList m_spoken; // the results as last announced
+    QString m_pendingNotice; // said before the results, once
 };
