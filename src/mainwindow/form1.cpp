@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include <QApplication>
 #include <QIcon>
 #include <QLayout>
 #include <QPixmap>
@@ -100,6 +101,8 @@ Form1::Form1(QWidget *parent, DesignStateOnly)
 
 Form1::~Form1()
 {
+    // The focus moves while the windows and their controls go: nothing here follows it any more.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     delete m_about;
 }
 

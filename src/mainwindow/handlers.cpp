@@ -72,9 +72,10 @@ void Form1::ConnectHandlers()
         connect(box, &QLineEdit::inputRejected, this, [this, box] { PasteRefused(box); });
     }
     connect(m_ui->Ab, &QAction::triggered, this, &Form1::Ab_Click);
-    // A control the person moves to while About is open is the one About gives the focus back to.
+    // A control the person moves to while About is open is the one About gives the focus back to. The
+    // focus also moves while About is destroyed, when it is no Form2 any more: only asked if it is there.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (m_about && now && now->window() == this && now != menuBar())
+        if (!m_about.isNull() && now && now->window() == this && now != menuBar())
             m_leftForAbout = now;
     });
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, &Form1::F10_Press);
