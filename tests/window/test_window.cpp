@@ -132,7 +132,7 @@ struct Window
     {
         for (const QString &step : steps) {
             if (step == QLatin1String("~") || step == QLatin1String("+")) {
-                QTest::qWait(step == QLatin1String("~") ? 900 : 400);
+                QTest::qWait(step == QLatin1String("~") ? 1200 : 400);
                 continue;
             }
             const QString name = step.section(QRegularExpression(QStringLiteral("[:<=]")), 0, 0);
