@@ -31,13 +31,19 @@ struct Choice
     const WorkActivity *atWork = nullptr;
 };
 
+//: Examples of occupations of low-intensity activity at work, shown in parentheses under the
+//: options: 473 px wide, 2 lines at 100 %.
 inline const WorkActivity kLowWork { QT_TRANSLATE_NOOP("Somatra",
                                          "teachers, office workers, traveling salesman , housewives "),
     "Examples of low-intensity activities at work:" };
+//: Examples of occupations of moderate-intensity activity at work, shown in parentheses under the
+//: options: 473 px wide, 2 lines at 100 %.
 inline const WorkActivity kModerateWork { QT_TRANSLATE_NOOP("Somatra",
                                               "vendors, domestic workers, students, transport workers, "
                                               "roofers,hunters, fisherman, some manufacturing jobs"),
     "Examples of moderate-intensity activities at work:" };
+//: Examples of occupations of high-intensity activity at work, shown in parentheses under the
+//: options: 473 px wide, 2 lines at 100 %.
 inline const WorkActivity kHighWork { QT_TRANSLATE_NOOP("Somatra",
                                           "workers, farmers, masons that all the work done by hand"),
     "Examples of high-intensity activities at work:" };

@@ -45,6 +45,17 @@ QPixmap Artwork(const QString &name, qreal devicePixelRatio)
     return pixmap;
 }
 
+// The raised "2" of kg/m2 and what follows it stand where the design puts them after "kg/m", shifted
+// by what a translation adds to or takes from its width.
+void FollowUnit(const QLabel *unit, const char *source, std::initializer_list<QLabel *> after)
+{
+    const QFontMetrics metrics = unit->fontMetrics();
+    const int shift
+        = metrics.horizontalAdvance(unit->text()) - metrics.horizontalAdvance(QString::fromUtf8(source));
+    for (QLabel *label : after)
+        label->move(label->x() + shift, label->y());
+}
+
 QIcon WindowIcon()
 {
     QIcon icon;
@@ -81,6 +92,8 @@ Form1::Form1(QWidget *parent, DesignStateOnly)
     for (QComboBox *list : { m_ui->Combo1, m_ui->Combo2, m_ui->Combo3, m_ui->Combo4 })
         list->setCurrentIndex(-1);
     m_ui->Label49->SetRange(calc::kScaleOrigin, calc::kScaleEnd);
+    FollowUnit(m_ui->Label5, "kg/m", { m_ui->Label27 });
+    FollowUnit(m_ui->Label41, "BMI (kg/m", { m_ui->Label43, m_ui->Label44 });
     platform::DescribePositionsInGroups(this);
 
     setWindowIcon(WindowIcon());

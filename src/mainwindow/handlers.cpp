@@ -123,7 +123,7 @@ void Form1::Form_Load()
              m_ui->Label14, m_ui->Label17, m_ui->Label19, m_ui->Label20 })
         SetVisible(hidden, false);
     // What the first announcement is compared with.
-    m_spoken = SpokenResults();
+    m_spoken = spoken::Sentences(m_shown);
 }
 
 // The close is never refused.
@@ -165,12 +165,14 @@ void Form1::F10_Press()
 {
     platform::EnterMenuBar(menuBar());
     // Screen readers name the item only; the person also needs to hear where the keyboard went.
+    //: Spoken when F10 takes the keyboard to the menu bar.
     m_announcer->Announce(tr("Menu bar"));
 }
 
 // A refused paste leaves the box as it was; the person sees and hears why nothing changed.
 void Form1::PasteRefused(QLineEdit *box)
 {
+    //: Tooltip under a measurement box, also spoken, when a paste holds no number; no room limit.
     const QString why = tr("Not pasted: only a number can go here");
     QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), why, box);
     m_announcer->Announce(why);
@@ -202,15 +204,39 @@ void Form1::Option13_Click()
 // inputs and units that the switch leaves, also where the boxes were empty already.
 void Form1::SwitchUnits(bool english)
 {
+    //: Unit after the height box in English units, short for feet; 25 px at 100 %. Screen readers say
+    //: its spoken name instead.
     SetCaption(m_ui->Label2, english ? tr("ft") : tr("cm"));
+    //: Unit after the weight box in English units, short for pounds; 41 px at 100 %. Screen readers say
+    //: its spoken name instead.
     SetCaption(m_ui->Label1, english ? tr("lbs") : tr("kg"));
-    platform::SetTitle(
-        m_ui->Frame5, english ? tr("Appropriate weight (lbs)") : tr("Appropriate weight (kg)"));
-    // Screen readers name each box with the unit that its caption shows.
-    m_ui->Text2->setAccessibleName(tr("Height (%1)").arg(m_ui->Label2->text()));
-    m_ui->Text1->setAccessibleName(tr("Weight (%1)").arg(m_ui->Label1->text()));
-    m_ui->Text2->setAccessibleDescription(
-        english ? tr("Whole feet, with the inches in the next box") : QString());
+    platform::SetTitle(m_ui->Frame5,
+        //: Title of the box that shows the appropriate weight range in English units; 137 px at 100 %.
+        //: Screen readers say its spoken name instead.
+        english ? tr("Appropriate weight (lbs)") : tr("Appropriate weight (kg)"));
+    // Screen readers say the units in words: a speech synthesizer spells "kg" or "ft" out.
+    m_ui->Label2->setAccessibleName(
+        //: What a screen reader says for the unit after the height box in English units.
+        english ? tr("feet") : tr("centimetres"));
+    m_ui->Label1->setAccessibleName(
+        //: What a screen reader says for the unit after the weight box in English units.
+        english ? tr("pounds") : tr("kilograms"));
+    m_ui->Frame5->setAccessibleName(english
+            //: What a screen reader calls the box of the appropriate weight range in English units.
+            ? tr("Appropriate weight in pounds")
+            : tr("Appropriate weight in kilograms"));
+    m_ui->Text2->setAccessibleName(english
+            //: What a screen reader calls the height box in English units: it takes whole feet.
+            ? tr("Height in feet")
+            : tr("Height in centimetres"));
+    m_ui->Text1->setAccessibleName(english
+            //: What a screen reader calls the weight box in English units.
+            ? tr("Weight in pounds")
+            : tr("Weight in kilograms"));
+    m_ui->Text2->setAccessibleDescription(english
+            //: Spoken description of the height box in English units.
+            ? tr("Whole feet, with the inches in the next box")
+            : QString());
     SetVisible(m_ui->Text11, english);
     SetVisible(m_ui->Label24, english);
     SetText(m_ui->Text2, QString());
@@ -219,8 +245,11 @@ void Form1::SwitchUnits(bool english)
     if (!english)
         SetText(m_ui->Text11, QString());
     m_ui->Text2->setFocus();
-    m_pendingNotice = english ? tr("English units, height and weight cleared")
-                              : tr("Metric units, height and weight cleared");
+    m_pendingNotice = english
+        //: Spoken when the person chooses English units, which empties the height and weight boxes.
+        ? tr("English units, height and weight cleared")
+        //: Spoken when the person chooses metric units, which empties the height and weight boxes.
+        : tr("Metric units, height and weight cleared");
     Recalculate();
 }
 

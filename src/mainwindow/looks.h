@@ -36,17 +36,29 @@ inline const QColor kPaleRed(255, 128, 128);
 
 // The messages are the program's own texts, "rang" included.
 inline const std::array<CategoryLook, 4> kCategoryLooks { {
-    { calc::BmiCategory::ReducedWeight, QT_TRANSLATE_NOOP("Somatra", "reduced weight"),
+    { calc::BmiCategory::ReducedWeight,
+        //: Spoken weight category after the BMI ("BMI 17.2, reduced weight"), also read on the BMI scale.
+        QT_TRANSLATE_NOOP("Somatra", "reduced weight"),
+        //: Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.
         QT_TRANSLATE_NOOP("Somatra", "BMI is lower than 18.5 kg/m2 (protein-energy malnutrition)"), kRed,
         { kDarkRed, kRed, kPaleRed }, Picture::Warning },
-    { calc::BmiCategory::NormalWeight, QT_TRANSLATE_NOOP("Somatra", "normal weight"),
+    { calc::BmiCategory::NormalWeight,
+        //: Spoken weight category after the BMI ("BMI 22.9, normal weight"), also read on the BMI scale.
+        QT_TRANSLATE_NOOP("Somatra", "normal weight"),
+        //: Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.
         QT_TRANSLATE_NOOP("Somatra", "BMI is in the rang from 18.5 to 25 kg/m2 (normal weight)"),
         QColor(0, 192, 0), { QColor(0, 128, 0), QColor(0, 255, 0), QColor(128, 255, 128) },
         Picture::Approval },
-    { calc::BmiCategory::Overweight, QT_TRANSLATE_NOOP("Somatra", "overweight"),
+    { calc::BmiCategory::Overweight,
+        //: Spoken weight category after the BMI ("BMI 27.1, overweight"), also read on the BMI scale.
+        QT_TRANSLATE_NOOP("Somatra", "overweight"),
+        //: Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.
         QT_TRANSLATE_NOOP("Somatra", "BMI is in the rang from 25 to 30 kg/m2 (overweight)"), kRed,
         { kDarkRed, kRed, kPaleRed }, Picture::Warning },
-    { calc::BmiCategory::Obesity, QT_TRANSLATE_NOOP("Somatra", "obesity"),
+    { calc::BmiCategory::Obesity,
+        //: Spoken weight category after the BMI ("BMI 32.7, obesity"), also read on the BMI scale.
+        QT_TRANSLATE_NOOP("Somatra", "obesity"),
+        //: Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.
         QT_TRANSLATE_NOOP("Somatra", "BMI is greater than 30 kg/m2 (obesity)"), kDarkRed,
         { kDarkRed, kRed, kPaleRed }, Picture::Warning },
 } };
@@ -54,13 +66,28 @@ inline const std::array<CategoryLook, 4> kCategoryLooks { {
 // What shows instead of the category when a measurement is beyond any adult's, and so more likely
 // mistyped than true: which one to check, in the warning's look.
 inline const std::array<CategoryLook, 3> kDoubtLooks { {
-    { calc::BmiCategory::Unclassified, QT_TRANSLATE_NOOP("Somatra", "please check the weight"),
+    { calc::BmiCategory::Unclassified,
+        //: Spoken after the BMI in place of its category ("BMI 326.5, please check the weight"): the
+        //: weight is below or above that of any adult ever recorded.
+        QT_TRANSLATE_NOOP("Somatra", "please check the weight"),
+        //: Shown in place of the category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken
+        //: only at spaces. The weight is below or above that of any adult ever recorded.
         QT_TRANSLATE_NOOP("Somatra", "Please check the weight: no adult has ever weighed that"), kRed,
         { kDarkRed, kRed, kPaleRed }, Picture::Warning },
-    { calc::BmiCategory::Unclassified, QT_TRANSLATE_NOOP("Somatra", "please check the height"),
+    { calc::BmiCategory::Unclassified,
+        //: Spoken after the BMI in place of its category: the height is below or above that of any
+        //: adult ever recorded.
+        QT_TRANSLATE_NOOP("Somatra", "please check the height"),
+        //: Shown in place of the category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken
+        //: only at spaces. The height is below or above that of any adult ever recorded.
         QT_TRANSLATE_NOOP("Somatra", "Please check the height: no adult has ever measured that"), kRed,
         { kDarkRed, kRed, kPaleRed }, Picture::Warning },
-    { calc::BmiCategory::Unclassified, QT_TRANSLATE_NOOP("Somatra", "please check weight and height"),
+    { calc::BmiCategory::Unclassified,
+        //: Spoken after the BMI in place of its category: weight and height are both beyond those of
+        //: any adult ever recorded.
+        QT_TRANSLATE_NOOP("Somatra", "please check weight and height"),
+        //: Shown in place of the category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken
+        //: only at spaces. Weight and height are both beyond those of any adult ever recorded.
         QT_TRANSLATE_NOOP("Somatra", "Please check weight and height: no adult has ever measured those"),
         kRed, { kDarkRed, kRed, kPaleRed }, Picture::Warning },
 } };

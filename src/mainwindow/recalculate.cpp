@@ -80,7 +80,7 @@ calc::Measured ReadMeasurements(const Ui::Form1 &ui, const calc::NumberSeparator
 // The message is translated when the look changes, not on every pass.
 struct Said
 {
-    const void *&look;
+    const looks::CategoryLook *&look;
     QString &message;
     QString &reading;
 };
@@ -206,17 +206,24 @@ void Form1::Recalculate()
 {
     const calc::NumberSeparators &separators = platform::LocaleSeparators();
     const calc::Measured measured = ReadMeasurements(*m_ui, separators);
-    ShowBodyMassIndex(*m_ui, measured, separators, { m_shown.look, m_shown.message, m_shown.reading });
+    ShowBodyMassIndex(*m_ui, measured, separators, { m_look, m_message, m_shown.reading });
     const Limits limits = ShowWeightRange(*m_ui, measured.heightCm, separators);
     WriteBasalMetabolicRate(*m_ui, measured, separators);
     WritePhysicalActivityLevel(*m_ui, separators);
     ShowEnergy(*m_ui, separators);
     ShowScale(*m_ui, m_shown.reading, separators);
-    // What screen readers are told, as the pass showed it.
+    // What screen readers are told, as the pass showed it. They read the range as the sentence they
+    // hear, in words.
+    const spoken::Results before = m_shown;
     m_shown.bmi = m_ui->Text3->text();
     m_shown.lowerLimit = FromUtf8(limits.lower);
     m_shown.upperLimit = FromUtf8(limits.upper);
     m_shown.pounds = m_ui->Option13->isChecked();
     m_shown.tee = m_ui->Text9->text();
+    if (m_shown.lowerLimit != before.lowerLimit || m_shown.upperLimit != before.upperLimit
+        || m_shown.pounds != before.pounds)
+        m_ui->Label23->setAccessibleName(m_shown.lowerLimit.isEmpty()
+                ? QString()
+                : spoken::WeightRange(m_shown.lowerLimit, m_shown.upperLimit, m_shown.pounds));
     ScheduleAnnouncement();
 }

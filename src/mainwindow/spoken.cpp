@@ -2,11 +2,85 @@
 // SPDX-License-Identifier: MIT
 // What screen readers hear of the results while the focus stays in an input: a short summary of what
 // changed, once the person pauses.
+#include "mainwindow/spoken.h"
+
 #include <QTimer>
 
 #include "mainwindow/form1.h"
 #include "platform/accessibility.h"
 #include "ui_form1.h"
+
+namespace spoken {
+
+namespace {
+
+// The count that picks the plural form for a whole number as shown ("2,461"): in every language
+// Somatra speaks, the last two digits decide, and beyond them only that there are more.
+int PluralCount(const QString &shown)
+{
+    QString digits;
+    for (const QChar c : shown) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            digits += c;
+    }
+    const int last = digits.right(2).toInt();
+    return digits.size() > 2 ? 100 + last : last;
+}
+
+} // namespace
+
+QString WeightRange(const QString &lower, const QString &upper, bool pounds)
+{
+    const int count = PluralCount(upper);
+    if (pounds) {
+        //: Spoken after a pause in typing, and when the range is read. %1 and %2 are the lower and
+        //: upper limits as shown, whole numbers; the noun takes the form that the upper limit asks for.
+        return Form1::tr("Appropriate weight %1 to %2 pounds", nullptr, count).arg(lower, upper);
+    }
+    //: Spoken after a pause in typing, and when the range is read. %1 and %2 are the lower and upper
+    //: limits as shown, whole numbers; the noun takes the form that the upper limit asks for.
+    return Form1::tr("Appropriate weight %1 to %2 kilograms", nullptr, count).arg(lower, upper);
+}
+
+QString Energy(const QString &tee)
+{
+    //: Spoken after a pause in typing. %1 is the total energy expenditure per day as shown, a whole
+    //: number with grouped thousands; the noun takes the form that the number asks for.
+    return Form1::tr("Total energy expenditure %1 kilocalories", nullptr, PluralCount(tee)).arg(tee);
+}
+
+QStringList Sentences(const Results &results)
+{
+    // Whole sentences for each case, so that every language words them its own way.
+    QStringList sentences(3);
+    if (results.bmi.isEmpty()) {
+        //: Spoken after a pause in typing when the BMI went away: a weight or height was cleared.
+        sentences[0] = Form1::tr("No BMI");
+    } else {
+        //: Spoken after a pause in typing. %1 is the BMI as shown ("22.9"), %2 the spoken weight
+        //: category ("normal weight") or which measurement to check.
+        sentences[0] = Form1::tr("BMI %1, %2").arg(results.bmi, results.reading);
+    }
+    if (!results.lowerLimit.isEmpty())
+        sentences[1] = WeightRange(results.lowerLimit, results.upperLimit, results.pounds);
+    if (!results.tee.isEmpty())
+        sentences[2] = Energy(results.tee);
+    return sentences;
+}
+
+QString Announcement(const QStringList &said, const QStringList &now, const QString &notice)
+{
+    QStringList parts;
+    if (!notice.isEmpty())
+        parts << notice;
+    for (qsizetype part = 0; part < now.size(); ++part) {
+        if (!now[part].isEmpty() && now[part] != said.value(part))
+            parts << now[part];
+    }
+    return parts.isEmpty() ? QString() : parts.join(QLatin1String(". ")) + QLatin1Char('.');
+}
+
+} // namespace spoken
 
 namespace {
 
@@ -33,33 +107,10 @@ void Form1::AnnounceResults()
         m_announceTimer->start(int(kPauseMs - quiet));
         return;
     }
-    const QStringList now = SpokenResults();
-    QStringList said;
-    if (!m_pendingNotice.isEmpty())
-        said << m_pendingNotice;
-    for (qsizetype part = 0; part < now.size(); ++part) {
-        if (!now[part].isEmpty() && now[part] != m_spoken.value(part))
-            said << now[part];
-    }
+    const QStringList now = spoken::Sentences(m_shown);
+    const QString said = spoken::Announcement(m_spoken, now, m_pendingNotice);
     m_spoken = now;
     m_pendingNotice.clear();
     if (!said.isEmpty())
-        m_announcer->Announce(said.join(QLatin1String(". ")) + QLatin1Char('.'));
-}
-
-// The BMI with its category, the weight range and the TEE as a person would say them; a result that
-// is not there says nothing, but a BMI that goes away says so.
-QStringList Form1::SpokenResults() const
-{
-    // Whole sentences for each case, so that every language words them its own way.
-    QStringList results { m_shown.bmi.isEmpty() ? tr("No BMI")
-                                                : tr("BMI %1, %2").arg(m_shown.bmi, m_shown.reading),
-        QString(), QString() };
-    if (!m_shown.lowerLimit.isEmpty())
-        results[1] = (m_shown.pounds ? tr("Appropriate weight %1 to %2 pounds")
-                                     : tr("Appropriate weight %1 to %2 kilograms"))
-                         .arg(m_shown.lowerLimit, m_shown.upperLimit);
-    if (!m_shown.tee.isEmpty())
-        results[2] = tr("Total energy expenditure %1 kilocalories").arg(m_shown.tee);
-    return results;
+        m_announcer->Announce(said);
 }

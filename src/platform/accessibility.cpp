@@ -292,24 +292,6 @@ bool HoldsOptions(const QWidget *group)
     return group->findChild<QRadioButton *>(QString(), Qt::FindDirectChildrenOnly) != nullptr;
 }
 
-// A label that reads with the title of the group it stands in, as in "Appropriate weight (kg): 57 - 76".
-// Qt names a label by its text alone (6.4 to 6.8).
-class AccessibleTitledLabel : public QAccessibleWidget
-{
-public:
-    explicit AccessibleTitledLabel(QLabel *label)
-        : QAccessibleWidget(label, QAccessible::StaticText)
-    { }
-    QString text(QAccessible::Text type) const override
-    {
-        const auto *group = qobject_cast<const QGroupBox *>(widget()->parentWidget());
-        if (type != QAccessible::Name || !group)
-            return QAccessibleWidget::text(type);
-        return Tr(QT_TRANSLATE_NOOP("Somatra", "%1: %2"))
-            .arg(group->title(), static_cast<const QLabel *>(widget())->text());
-    }
-};
-
 // The label that carries a spoken notice: a notification, which screen readers speak when it is said
 // to show, wherever the focus is.
 constexpr char kNotice[] = "somatraNotice";
@@ -345,8 +327,6 @@ QAccessibleInterface *Factory(const QString &className, QObject *object)
         return new AccessibleLineEdit(box);
     if (auto *label = qobject_cast<QLabel *>(widget); label && widget->property(kNotice).toBool())
         return new AccessibleNotice(label);
-    if (auto *label = qobject_cast<QLabel *>(widget); label && widget->property(ReadWithGroupTitle).toBool())
-        return new AccessibleTitledLabel(label);
     return nullptr;
 }
 
@@ -561,11 +541,14 @@ void DescribePositionsInGroups(QWidget *root)
     for (QGroupBox *group : root->findChildren<QGroupBox *>()) {
         const QList<QRadioButton *> options = group->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly);
         for (qsizetype i = 0; i < options.size(); ++i) {
+            //: Spoken after an option's name: its place in its group, as in "2 of 3".
             const QString position
                 = Tr(QT_TRANSLATE_NOOP("Somatra", "%1 of %2")).arg(i + 1).arg(options.size());
             const QString description = options[i]->accessibleDescription();
             options[i]->setAccessibleDescription(description.isEmpty()
                     ? position
+                    //: Spoken joins: %1 and %2 said one after the other, as a list; also an option's
+                    //: description followed by its place in its group.
                     : Tr(QT_TRANSLATE_NOOP("Somatra", "%1, %2")).arg(description, position));
         }
     }

@@ -15,6 +15,13 @@ void InstallTranslations()
     static bool installed = false;
     if (std::exchange(installed, true) || !QCoreApplication::instance())
         return;
+    // The English plural forms of Somatra's own sentences ("1 kilogram"). A language installed after it
+    // is searched first.
+    auto *plurals = new QTranslator(QCoreApplication::instance());
+    if (plurals->load(QStringLiteral("somatra_en"), QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(plurals);
+    else
+        delete plurals;
     // The person's languages in order of preference; English (the source texts), C and POSIX end
     // the search, so "en:de" stays English. Unknown languages are passed over.
     for (QString language : QLocale::system().uiLanguages()) {

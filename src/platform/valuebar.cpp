@@ -36,6 +36,7 @@ void ValueBar::SetReading(std::optional<double> value, const QString &shown, con
 QString ValueBar::SpokenReading() const
 {
     if (!m_value)
+        //: Spoken reading of the BMI scale while there is no BMI.
         return Tr(QT_TRANSLATE_NOOP("Somatra", "no value"));
     return m_meaning.isEmpty() ? m_shown : Tr(QT_TRANSLATE_NOOP("Somatra", "%1, %2")).arg(m_shown, m_meaning);
 }
@@ -62,6 +63,7 @@ public:
     {
         if (type != QAccessible::Name)
             return QAccessibleWidget::text(type);
+        //: What a screen reader calls a scale: %1 its name, %2 its reading.
         return Tr(QT_TRANSLATE_NOOP("Somatra", "%1: %2"))
             .arg(Bar()->accessibleName(), Bar()->SpokenReading());
     }

@@ -25,11 +25,16 @@
 #include <QPointer>
 #include <QStringList>
 
+#include "mainwindow/spoken.h"
+
 class Form2;
 class QCloseEvent;
 class QLineEdit;
 class QTimer;
 
+namespace looks {
+struct CategoryLook;
+}
 namespace platform {
 class Announcer;
 }
@@ -86,7 +91,6 @@ private:
     // Screen readers hear what changed in the results once the person pauses.
     void ScheduleAnnouncement();
     void AnnounceResults();
-    QStringList SpokenResults() const;
 
     // The one About window while it exists, and the control the person left for it.
     QPointer<Form2> m_about;
@@ -95,19 +99,11 @@ private:
     std::unique_ptr<platform::Announcer> m_announcer;
     QTimer *m_announceTimer = nullptr;
     QElapsedTimer m_lastChange;
-    // What the last pass showed, as screen readers are told it; an empty text is a result not there.
-    struct Shown
-    {
-        QString bmi;
-        const void *look = nullptr; // the category look that message and reading translate
-        QString message; // the category message, or which measurement to check
-        QString reading; // how screen readers say it
-        QString lowerLimit;
-        QString upperLimit;
-        bool pounds = false;
-        QString tee;
-    };
-    Shown m_shown;
+    // What the last pass showed, as screen readers are told it.
+    spoken::Results m_shown;
+    // The category look of the last pass, with its message and reading translated.
+    const looks::CategoryLook *m_look = nullptr;
+    QString m_message;
     QStringList m_spoken; // the results as last announced
     QString m_pendingNotice; // said before the results, once
 };

@@ -15,9 +15,6 @@ namespace platform {
 // decoration, parts of a caption that another control reads in full, holders of state that never show.
 inline constexpr char AccessibleIgnored[] = "accessibleIgnored";
 
-// A label with this property set to true reads with the title of the group box it stands in.
-inline constexpr char ReadWithGroupTitle[] = "readWithGroupTitle";
-
 // Installs the accessibility factory; call before the first window is built. Safe to call again.
 void InstallAccessibility();
 

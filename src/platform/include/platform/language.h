@@ -8,8 +8,9 @@
 
 namespace platform {
 
-// Installs the translations of the first language in QLocale::system().uiLanguages() that Somatra
-// has, with Qt's own for it where the system has them; nothing for English, C or an unknown language.
+// Installs the English plural forms, then the translations of the first language in
+// QLocale::system().uiLanguages() that Somatra has, with Qt's own for it where the system has them;
+// none for English, C or an unknown language.
 // Call once the application exists and before the first window is built; later calls do nothing.
 void InstallTranslations();
 
