@@ -27,6 +27,7 @@
 #include "about/form2.h"
 #include "about/homepage.h"
 #include "mainwindow/form1.h"
+#include "mainwindow/spoken.h"
 
 namespace {
 
@@ -43,14 +44,16 @@ const QString kNone = "#000000 #c00000 #ff0000 #ff8080 "; // the design's colour
 // 18-29, man, moderately active outside work, non-active at work
 const QStringList kChoices { "Option1", "Option10", "Option5", "Option7" };
 
-// Every text of the program marked and made about 40 % longer; records what it was asked for.
+// Every text of the program marked and made about 40 % longer; records what it was asked for, and
+// which of those have plural forms.
 struct PseudoTranslator : QTranslator
 {
     mutable QSet<QString> asked;
-    QString translate(const char *context, const char *source, const char *, int) const override
+    mutable QSet<QString> plurals;
+    QString translate(const char *context, const char *source, const char *, int n) const override
     {
         if (QByteArrayList { "Form1", "Form2", "Somatra" }.contains(context))
-            asked << QString("%1|%2").arg(context, source);
+            (n < 0 ? asked : plurals) << QString("%1|%2").arg(context, source);
         return '[' + QString::fromUtf8(source) + QString((qstrlen(source) * 2 + 4) / 5, '~') + ']';
     }
 };
@@ -331,6 +334,42 @@ private slots:
         QTEST(heard.said.join(" | "), "heard");
     }
 
+    // Spoken figures agree with their nouns in every language, for numbers that end in 1, 2 to 4, 5 to
+    // 9, 0, 11 to 14 and 21, and for more digits: each column lists the words after the number (the
+    // upper limit of a range) for 1, 22, 5, 10, 12, 21 and 1,001.
+    void spokenFigures_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("energy");
+        QTest::addColumn<QString>("kilograms");
+        QTest::addColumn<QString>("pounds");
+        QTest::newRow("en") << "en" << "kilocalorie|kilocalories|kilocalories|kilocalories|kilocalories|kilocalories|kilocalories"
+                            << "kilogram|kilograms|kilograms|kilograms|kilograms|kilograms|kilograms"
+                            << "pound|pounds|pounds|pounds|pounds|pounds|pounds";
+    }
+    void spokenFigures()
+    {
+        QFETCH(QString, language);
+        QTranslator translator;
+        QVERIFY(translator.load("somatra_" + language, ":/i18n"));
+        QApplication::installTranslator(&translator);
+        QStringList energy;
+        QStringList kilograms;
+        QStringList pounds;
+        const auto after = [](const QString &sentence, const QString &number) {
+            return sentence.section(' ' + number, -1).trimmed();
+        };
+        for (const QString number : { "1", "22", "5", "10", "12", "21", "1,001" }) {
+            energy << after(spoken::Energy(number), number);
+            kilograms << after(spoken::WeightRange("0", number, false), number);
+            pounds << after(spoken::WeightRange("0", number, true), number);
+        }
+        QApplication::removeTranslator(&translator);
+        QTEST(energy.join('|'), "energy");
+        QTEST(kilograms.join('|'), "kilograms");
+        QTEST(pounds.join('|'), "pounds");
+    }
+
     void unitSwitch()
     {
         // State: every choice made, 175 cm, 70 kg. Action: English, then metric. Expected: captions and
@@ -347,12 +386,12 @@ private slots:
                 QString::number(window.shows("Text11") + window.shows("Label24")) }
                 .join('|');
         };
-        QCOMPARE(units(), "ft|lbs|Appropriate weight (lbs)|Height (ft)|Weight (lbs)||2");
+        QCOMPARE(units(), "ft|lbs|Appropriate weight (lbs)|Height in feet|Weight in pounds||2");
         QCOMPARE(QApplication::focusWidget(), window.get("Text2"));
         window.perform({ "Text2:5", "Text11:9" });
         QCOMPARE(window.text("Label23") + window.text("Text9"), "126 - 167"); // no weight, no TEE
         window.perform({ "Option12" });
-        QCOMPARE(units(), "cm|kg|Appropriate weight (kg)|Height (cm)|Weight (kg)||0");
+        QCOMPARE(units(), "cm|kg|Appropriate weight (kg)|Height in centimetres|Weight in kilograms||0");
         // With both boxes empty already, a switch still leaves no result of the other units.
         window.perform({ "Option13", "Text11:69", "Option12" });
         QCOMPARE(window.text("Label23") + window.text("Text3") + window.text("Label4"), "");
@@ -508,10 +547,12 @@ private slots:
         QApplication::removeTranslator(&pseudo);
         QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join(" | ")));
         m_translated = pseudo.asked;
+        m_plurals = pseudo.plurals;
     }
 
-    // Expected: every entry of each language finished, in use and with the arguments of its source,
-    // every text the pseudo-translation was asked for among them, and the language built in.
+    // Expected: every entry of each language finished, in use and with the arguments of its source in
+    // each of its plural forms, every text the pseudo-translation was asked for among them, and the
+    // language built in. English has the plural forms alone.
     void translations_data()
     {
         QTest::addColumn<QString>("path");
@@ -527,30 +568,42 @@ private slots:
             QStringList found;
             for (const auto &match : QRegularExpression("%\\d").globalMatch(text))
                 found << match.captured();
-            return found.sort(), found;
+            found.sort();
+            return found;
         };
         QSet<QString> entries;
-        QString context, source;
+        QString context;
+        QString source;
+        bool numerus = false;
         for (QXmlStreamReader ts(&file); !ts.atEnd();) {
             if (ts.readNext() != QXmlStreamReader::StartElement)
                 continue;
             if (ts.name() == u"name")
                 context = ts.readElementText();
+            if (ts.name() == u"message")
+                numerus = ts.attributes().value("numerus") == u"yes";
             if (ts.name() == u"source")
                 entries << context + '|' + (source = ts.readElementText());
-            if (ts.name() == u"translation") {
-                const QString type = ts.attributes().value("type").toString(), text = ts.readElementText();
-                QVERIFY2(type.isEmpty() && !text.isEmpty(), qPrintable(type + " entry: " + source));
-                QVERIFY2(arguments(text) == arguments(source), qPrintable(source + " -> " + text));
+            if (ts.name() == u"translation")
+                QVERIFY2(ts.attributes().value("type").isEmpty(), qPrintable("unfinished: " + source));
+            if ((ts.name() == u"translation" && !numerus) || ts.name() == u"numerusform") {
+                const QString text = ts.readElementText();
+                QVERIFY2(!text.isEmpty() && arguments(text) == arguments(source), qPrintable(source + " -> " + text));
             }
         }
-        for (const QString &asked : std::as_const(m_translated))
+        const bool english = path.endsWith("_en.ts");
+        QSet<QString> wanted = m_plurals;
+        if (!english)
+            wanted += m_translated;
+        for (const QString &asked : std::as_const(wanted))
             QVERIFY2(entries.contains(asked), qPrintable("not in the .ts file: " + asked));
+        QVERIFY(!english || entries == m_plurals);
         QVERIFY(QTranslator().load(":/i18n/" + QFileInfo(path).completeBaseName() + ".qm"));
     }
 
 private:
     QSet<QString> m_translated; // what the pseudo-translation was asked for
+    QSet<QString> m_plurals; // and of those, what has plural forms
     QList<QUrl> m_opened;
     QTimer m_watchdog;
     QString m_unexpectedModal;
