@@ -26,7 +26,7 @@
     <message>
         <source>English</source>
         <extracomment>Caption of the option for English units (pounds, feet and inches): the unit system, not the language; 45 px at 100 %. Screen readers say its spoken name instead.</extracomment>
-        <translation>Englisch</translation>
+        <translation>lb, ft</translation>
     </message>
     <message>
         <source>Pounds, feet and inches</source>
@@ -51,7 +51,7 @@
     <message>
         <source>Inches added to the feet</source>
         <extracomment>Spoken description of the inches box: the inches count together with the feet in the height box.</extracomment>
-        <translation>Zoll zusätzlich zu den Fuß</translation>
+        <translation>Zoll zusätzlich zur Angabe in Fuß</translation>
     </message>
     <message>
         <source>inch</source>
@@ -116,7 +116,7 @@
     <message>
         <source>Intensity of physical activity outside work and at work</source>
         <extracomment>Spoken description of the box of both activity groups.</extracomment>
-        <translation>Intensität der körperlichen Aktivität in der Freizeit und bei der Arbeit</translation>
+        <translation>Intensität der körperlichen Aktivität in der Freizeit und im Beruf</translation>
     </message>
     <message>
         <source>Non-occupational activity</source>
@@ -151,7 +151,7 @@
     <message>
         <source>Examples of occupations for the chosen activity at work</source>
         <extracomment>Spoken description of the line of occupations under the activity at work.</extracomment>
-        <translation>Beispiele von Berufen für die gewählte Aktivität im Beruf</translation>
+        <translation>Beispielberufe für die gewählte Aktivität im Beruf</translation>
     </message>
     <message>
         <source>BMI (kg/m</source>
@@ -216,12 +216,12 @@
     <message>
         <source>The weight category calls for attention</source>
         <extracomment>Spoken description of the warning picture.</extracomment>
-        <translation>Die Gewichtsklasse verlangt Aufmerksamkeit</translation>
+        <translation>Die Gewichtskategorie erfordert Aufmerksamkeit</translation>
     </message>
     <message>
         <source>Approval</source>
         <extracomment>Name of the tick picture beside the message of a normal weight: the result is in order.</extracomment>
-        <translation>Zustimmung</translation>
+        <translation>In Ordnung</translation>
     </message>
     <message>
         <source>The weight is in the normal category</source>
@@ -231,7 +231,7 @@
     <message>
         <source>Weight category of the body mass index</source>
         <extracomment>Spoken description of the weight category message.</extracomment>
-        <translation>Gewichtsklasse des Body-Mass-Index</translation>
+        <translation>Gewichtskategorie nach dem Body-Mass-Index</translation>
     </message>
     <message>
         <source>TEE (Total Energy Expenditure) :</source>
@@ -266,7 +266,7 @@
     <message>
         <source>ft</source>
         <extracomment>Unit after the height box in English units, short for feet; 25 px at 100 %. Screen readers say its spoken name instead.</extracomment>
-        <translation>ft</translation>
+        <translation>Fuß</translation>
     </message>
     <message>
         <source>lbs</source>
@@ -281,16 +281,16 @@
     <message>
         <source>Whole feet, with the inches in the next box</source>
         <extracomment>Spoken description of the height box in English units.</extracomment>
-        <translation>Ganze Fuß, die Zoll im nächsten Feld</translation>
+        <translation>Nur ganze Fuß, Zoll ins nächste Feld</translation>
     </message>
     <message>
         <source>English units, height and weight cleared</source>
         <extracomment>Spoken when the person chooses English units, which empties the height and weight boxes.</extracomment>
-        <translation>Englische Einheiten, Größe und Gewicht geleert</translation>
+        <translation>Angloamerikanische Einheiten, Größe und Gewicht gelöscht</translation>
     </message>
     <message>
         <source>Metric units, height and weight cleared</source>
-        <translation>Metrische Einheiten, Größe und Gewicht geleert</translation>
+        <translation>Metrische Einheiten, Größe und Gewicht gelöscht</translation>
     </message>
     <message>
         <source>No BMI</source>
@@ -305,140 +305,140 @@
     <message numerus="yes">
         <source>Appropriate weight %1 to %2 pounds</source>
         <extracomment>Spoken after a pause in typing, and when the range is read. %1 and %2 are the lower and upper limits as shown, whole numbers; the noun takes the form that the upper limit asks for.</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>Angemessenes Gewicht %1 bis %2 Pfund</numerusform>
-            <numerusform></numerusform>
+            <numerusform>Angemessenes Gewicht %1 bis %2 Pfund</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Appropriate weight %1 to %2 kilograms</source>
         <extracomment>Spoken after a pause in typing, and when the range is read. %1 and %2 are the lower and upper limits as shown, whole numbers; the noun takes the form that the upper limit asks for.</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>Angemessenes Gewicht %1 bis %2 Kilogramm</numerusform>
-            <numerusform></numerusform>
+            <numerusform>Angemessenes Gewicht %1 bis %2 Kilogramm</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Total energy expenditure %1 kilocalories</source>
         <extracomment>Spoken after a pause in typing. %1 is the total energy expenditure per day as shown, a whole number with grouped thousands; the noun takes the form that the number asks for.</extracomment>
-        <translation type="unfinished">
+        <translation>
+            <numerusform>Gesamtenergieumsatz %1 Kilokalorie</numerusform>
             <numerusform>Gesamtenergieumsatz %1 Kilokalorien</numerusform>
-            <numerusform></numerusform>
         </translation>
     </message>
     <message>
         <source>Not pasted: only a number can go here</source>
         <extracomment>Tooltip under a measurement box, also spoken, when a paste holds no number; no room limit.</extracomment>
-        <translation>Nicht eingefügt: hier passt nur eine Zahl</translation>
+        <translation>Nicht eingefügt: Hier ist nur eine Zahl erlaubt</translation>
     </message>
     <message>
         <source>Metric</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option for metric units, in words, never symbols.</extracomment>
-        <translation type="unfinished">kg, cm</translation>
+        <translation>Metrische Einheiten</translation>
     </message>
     <message>
         <source>English</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option for English units (pounds, feet and inches), in words, never symbols: the unit system, not the language.</extracomment>
-        <translation type="unfinished">Englisch</translation>
+        <translation>Angloamerikanische Einheiten</translation>
     </message>
     <message>
         <source>Height in centimetres</source>
         <extracomment>What a screen reader calls the height box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Größe in Zentimetern</translation>
     </message>
     <message>
         <source>centimetres</source>
         <extracomment>What a screen reader says for the unit after the height box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zentimeter</translation>
     </message>
     <message>
         <source>inches</source>
         <extracomment>What a screen reader says for the unit after the inches box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zoll</translation>
     </message>
     <message>
         <source>Weight in kilograms</source>
         <extracomment>What a screen reader calls the weight box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gewicht in Kilogramm</translation>
     </message>
     <message>
         <source>kilograms</source>
         <extracomment>What a screen reader says for the unit after the weight box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kilogramm</translation>
     </message>
     <message>
         <source>Appropriate weight in kilograms</source>
         <extracomment>What a screen reader calls the box of the appropriate weight range in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Angemessenes Gewicht in Kilogramm</translation>
     </message>
     <message>
         <source>18 to 29</source>
         <extracomment>What a screen reader calls the age option &quot;18-29&quot;, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>18 bis 29</translation>
     </message>
     <message>
         <source>30 to 59</source>
         <extracomment>What a screen reader calls the age option &quot;30-59&quot;, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>30 bis 59</translation>
     </message>
     <message>
         <source>Male</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option: the whole word, no abbreviation.</extracomment>
-        <translation type="unfinished">Mann</translation>
+        <translation>Männlich</translation>
     </message>
     <message>
         <source>Female</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option: the whole word, no abbreviation.</extracomment>
-        <translation type="unfinished">Frau</translation>
+        <translation>Weiblich</translation>
     </message>
     <message>
         <source>BMI in kilograms per square metre:</source>
         <extracomment>What a screen reader says for the heading of the BMI scale, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>BMI in Kilogramm pro Quadratmeter:</translation>
     </message>
     <message>
         <source>Bar from 12 to 36 kilograms per square metre that ends at the body mass index</source>
         <extracomment>Spoken description of the bar of the BMI scale, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Balken von 12 bis 36 Kilogramm pro Quadratmeter, der beim Wert des Body-Mass-Index endet</translation>
     </message>
     <message>
         <source>kilograms per square metre</source>
         <extracomment>What a screen reader says for the unit after the BMI result, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kilogramm pro Quadratmeter</translation>
     </message>
     <message>
         <source>kilocalories</source>
         <extracomment>What a screen reader says for the unit after the energy result.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kilokalorien</translation>
     </message>
     <message>
         <source>feet</source>
         <extracomment>What a screen reader says for the unit after the height box in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fuß</translation>
     </message>
     <message>
         <source>pounds</source>
         <extracomment>What a screen reader says for the unit after the weight box in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pfund</translation>
     </message>
     <message>
         <source>Appropriate weight in pounds</source>
         <extracomment>What a screen reader calls the box of the appropriate weight range in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Angemessenes Gewicht in Pfund</translation>
     </message>
     <message>
         <source>Height in feet</source>
         <extracomment>What a screen reader calls the height box in English units: it takes whole feet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Größe in Fuß</translation>
     </message>
     <message>
         <source>Weight in pounds</source>
         <extracomment>What a screen reader calls the weight box in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gewicht in Pfund</translation>
     </message>
 </context>
 <context>
@@ -451,17 +451,17 @@
     <message>
         <source>What Somatra is for</source>
         <extracomment>Spoken description of the text that says what the program is for.</extracomment>
-        <translation>Wofür Somatra da ist</translation>
+        <translation>Wozu Somatra dient</translation>
     </message>
     <message>
         <source>Somatra is a compact application designed to help you estimate the body mass index (BMI) and daily energy expenditure (TEE) in order to create an appropriate nutrition plan.</source>
         <extracomment>What the program is for; 369 px wide and 4 lines at 100 %.</extracomment>
-        <translation>Somatra ist ein kompaktes Programm, das Ihnen hilft, den Body-Mass-Index (BMI) und den täglichen Energieumsatz (TEE) abzuschätzen, um einen passenden Ernährungsplan zu erstellen.</translation>
+        <translation>Somatra ist ein kompaktes Programm, das Ihnen hilft, den Body-Mass-Index (BMI) und den täglichen Gesamtenergieumsatz (TEE) abzuschätzen, um einen passenden Ernährungsplan zu erstellen.</translation>
     </message>
     <message>
         <source>Who makes Somatra</source>
         <extracomment>Spoken description of the maker&apos;s notice.</extracomment>
-        <translation>Wer Somatra macht</translation>
+        <translation>Wer Somatra entwickelt</translation>
     </message>
     <message>
         <source>Opens the Somatra home page in the web browser</source>
@@ -499,7 +499,7 @@
     <message>
         <source>workers, farmers, masons that all the work done by hand</source>
         <extracomment>Examples of occupations of high-intensity activity at work, shown in parentheses under the options: 473 px wide, 2 lines at 100 %.</extracomment>
-        <translation>Arbeiter, Landwirte, Maurer, die alle Arbeit von Hand verrichten</translation>
+        <translation>Arbeiter, Landwirte und Maurer, die ihre ganze Arbeit von Hand verrichten</translation>
     </message>
     <message>
         <source>reduced weight</source>
@@ -509,7 +509,7 @@
     <message>
         <source>BMI is lower than 18.5 kg/m2 (protein-energy malnutrition)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>BMI unter 18,5 kg/m² (Protein-Energie-Mangelernährung)</translation>
+        <translation>BMI unter 18,5 kg/m² (Protein-Energie-Mangelernährung)</translation>
     </message>
     <message>
         <source>normal weight</source>
@@ -519,7 +519,7 @@
     <message>
         <source>BMI is in the rang from 18.5 to 25 kg/m2 (normal weight)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>BMI im Bereich von 18,5 bis 25 kg/m² (Normalgewicht)</translation>
+        <translation>BMI im Bereich von 18,5 bis 25 kg/m² (Normalgewicht)</translation>
     </message>
     <message>
         <source>overweight</source>
@@ -529,7 +529,7 @@
     <message>
         <source>BMI is in the rang from 25 to 30 kg/m2 (overweight)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>BMI im Bereich von 25 bis 30 kg/m² (Übergewicht)</translation>
+        <translation>BMI im Bereich von 25 bis 30 kg/m² (Übergewicht)</translation>
     </message>
     <message>
         <source>obesity</source>
@@ -539,7 +539,7 @@
     <message>
         <source>BMI is greater than 30 kg/m2 (obesity)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>BMI über 30 kg/m² (Adipositas)</translation>
+        <translation>BMI über 30 kg/m² (Adipositas)</translation>
     </message>
     <message>
         <source>please check the weight</source>
@@ -549,7 +549,7 @@
     <message>
         <source>Please check the weight: no adult has ever weighed that</source>
         <extracomment>Shown in place of the category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces. The weight is below or above that of any adult ever recorded.</extracomment>
-        <translation>Bitte das Gewicht prüfen: so viel oder wenig wog nie ein Erwachsener</translation>
+        <translation>Bitte das Gewicht prüfen: So viel oder so wenig wog noch kein Erwachsener</translation>
     </message>
     <message>
         <source>please check the height</source>
@@ -559,7 +559,7 @@
     <message>
         <source>Please check the height: no adult has ever measured that</source>
         <extracomment>Shown in place of the category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces. The height is below or above that of any adult ever recorded.</extracomment>
-        <translation>Bitte die Größe prüfen: so groß oder klein war nie ein Erwachsener</translation>
+        <translation>Bitte die Größe prüfen: So groß oder so klein war noch kein Erwachsener</translation>
     </message>
     <message>
         <source>please check weight and height</source>
@@ -569,7 +569,7 @@
     <message>
         <source>Please check weight and height: no adult has ever measured those</source>
         <extracomment>Shown in place of the category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces. Weight and height are both beyond those of any adult ever recorded.</extracomment>
-        <translation>Bitte Gewicht und Größe prüfen: solche Maße hatte nie ein Erwachsener</translation>
+        <translation>Bitte Gewicht und Größe prüfen: Solche Maße hatte nie ein Erwachsener</translation>
     </message>
     <message>
         <source>%1: %2</source>

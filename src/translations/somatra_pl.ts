@@ -71,12 +71,12 @@
     <message>
         <source>Range of body weight appropriate for the height</source>
         <extracomment>Spoken description of the appropriate weight range.</extracomment>
-        <translation>Zakres masy ciała właściwy dla wzrostu</translation>
+        <translation>Zakres prawidłowej masy ciała dla wzrostu</translation>
     </message>
     <message>
         <source>Appropriate weight (kg)</source>
         <extracomment>Title of the box that shows the appropriate weight range; 137 px at 100 %. Screen readers say its spoken name instead.</extracomment>
-        <translation>Właściwa masa (kg)</translation>
+        <translation>Prawidłowa masa (kg)</translation>
     </message>
     <message>
         <source>Lower and upper limit</source>
@@ -131,17 +131,17 @@
     <message>
         <source>Non-active</source>
         <extracomment>Level of physical activity, low intensity; option caption, also its spoken name; 53 px at 100 %. It agrees with the group title.</extracomment>
-        <translation>Niski</translation>
+        <translation>Niska</translation>
     </message>
     <message>
         <source>Moderately active</source>
         <extracomment>Level of physical activity, moderate intensity; option caption, also its spoken name; 85 px at 100 %. It agrees with the group title.</extracomment>
-        <translation>Umiarkowany</translation>
+        <translation>Umiarkowana</translation>
     </message>
     <message>
         <source>Very active</source>
         <extracomment>Level of physical activity, high intensity; option caption, also its spoken name; 69 px at 100 %. It agrees with the group title.</extracomment>
-        <translation>Wysoki</translation>
+        <translation>Wysoka</translation>
     </message>
     <message>
         <source>Occupation work</source>
@@ -171,7 +171,7 @@
     <message>
         <source>Normal weight</source>
         <extracomment>Weight category under the scale, BMI 18.5 to 25; 113 px at 100 %.</extracomment>
-        <translation>Prawidłowa</translation>
+        <translation>Prawidłowa masa</translation>
     </message>
     <message>
         <source>Owerweight</source>
@@ -221,27 +221,27 @@
     <message>
         <source>Approval</source>
         <extracomment>Name of the tick picture beside the message of a normal weight: the result is in order.</extracomment>
-        <translation>Aprobata</translation>
+        <translation>W normie</translation>
     </message>
     <message>
         <source>The weight is in the normal category</source>
         <extracomment>Spoken description of the tick picture.</extracomment>
-        <translation>Masa ciała jest w kategorii prawidłowej</translation>
+        <translation>Masa ciała mieści się w normie</translation>
     </message>
     <message>
         <source>Weight category of the body mass index</source>
         <extracomment>Spoken description of the weight category message.</extracomment>
-        <translation>Kategoria masy ciała według wskaźnika masy ciała</translation>
+        <translation>Kategoria masy ciała według BMI</translation>
     </message>
     <message>
         <source>TEE (Total Energy Expenditure) :</source>
         <extracomment>Caption before the total energy expenditure result; 161 px at 100 %.</extracomment>
-        <translation>CPE (całkowity wydatek energii):</translation>
+        <translation>Całkowita przemiana materii:</translation>
     </message>
     <message>
         <source>TEE (Total Energy Expenditure)</source>
         <extracomment>What a screen reader calls the total energy expenditure result box.</extracomment>
-        <translation>CPE (całkowity wydatek energii)</translation>
+        <translation>CPM (całkowita przemiana materii)</translation>
     </message>
     <message>
         <source>Kilocalories per day</source>
@@ -276,7 +276,7 @@
     <message>
         <source>Appropriate weight (lbs)</source>
         <extracomment>Title of the box that shows the appropriate weight range in English units; 137 px at 100 %. Screen readers say its spoken name instead.</extracomment>
-        <translation>Właściwa masa (lb)</translation>
+        <translation>Prawidłowa masa (lb)</translation>
     </message>
     <message>
         <source>Whole feet, with the inches in the next box</source>
@@ -286,11 +286,11 @@
     <message>
         <source>English units, height and weight cleared</source>
         <extracomment>Spoken when the person chooses English units, which empties the height and weight boxes.</extracomment>
-        <translation>Jednostki angielskie, wzrost i masa wyczyszczone</translation>
+        <translation>Jednostki anglosaskie, wyczyszczono wzrost i masę ciała</translation>
     </message>
     <message>
         <source>Metric units, height and weight cleared</source>
-        <translation>Jednostki metryczne, wzrost i masa wyczyszczone</translation>
+        <translation>Jednostki metryczne, wyczyszczono wzrost i masę ciała</translation>
     </message>
     <message>
         <source>No BMI</source>
@@ -305,28 +305,28 @@
     <message numerus="yes">
         <source>Appropriate weight %1 to %2 pounds</source>
         <extracomment>Spoken after a pause in typing, and when the range is read. %1 and %2 are the lower and upper limits as shown, whole numbers; the noun takes the form that the upper limit asks for.</extracomment>
-        <translation type="unfinished">
-            <numerusform>Właściwa masa ciała od %1 do %2 funtów</numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Prawidłowa masa ciała od %1 do %2 funta</numerusform>
+            <numerusform>Prawidłowa masa ciała od %1 do %2 funtów</numerusform>
+            <numerusform>Prawidłowa masa ciała od %1 do %2 funtów</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Appropriate weight %1 to %2 kilograms</source>
         <extracomment>Spoken after a pause in typing, and when the range is read. %1 and %2 are the lower and upper limits as shown, whole numbers; the noun takes the form that the upper limit asks for.</extracomment>
-        <translation type="unfinished">
-            <numerusform>Właściwa masa ciała od %1 do %2 kilogramów</numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Prawidłowa masa ciała od %1 do %2 kilograma</numerusform>
+            <numerusform>Prawidłowa masa ciała od %1 do %2 kilogramów</numerusform>
+            <numerusform>Prawidłowa masa ciała od %1 do %2 kilogramów</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Total energy expenditure %1 kilocalories</source>
         <extracomment>Spoken after a pause in typing. %1 is the total energy expenditure per day as shown, a whole number with grouped thousands; the noun takes the form that the number asks for.</extracomment>
-        <translation type="unfinished">
-            <numerusform>Całkowity wydatek energii %1 kilokalorii</numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Całkowita przemiana materii: %1 kilokaloria</numerusform>
+            <numerusform>Całkowita przemiana materii: %1 kilokalorie</numerusform>
+            <numerusform>Całkowita przemiana materii: %1 kilokalorii</numerusform>
         </translation>
     </message>
     <message>
@@ -338,110 +338,110 @@
         <source>Metric</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option for metric units, in words, never symbols.</extracomment>
-        <translation type="unfinished">kg, cm</translation>
+        <translation>Jednostki metryczne</translation>
     </message>
     <message>
         <source>English</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option for English units (pounds, feet and inches), in words, never symbols: the unit system, not the language.</extracomment>
-        <translation type="unfinished">lb, ft</translation>
+        <translation>Jednostki anglosaskie</translation>
     </message>
     <message>
         <source>Height in centimetres</source>
         <extracomment>What a screen reader calls the height box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wzrost w centymetrach</translation>
     </message>
     <message>
         <source>centimetres</source>
         <extracomment>What a screen reader says for the unit after the height box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>centymetry</translation>
     </message>
     <message>
         <source>inches</source>
         <extracomment>What a screen reader says for the unit after the inches box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cale</translation>
     </message>
     <message>
         <source>Weight in kilograms</source>
         <extracomment>What a screen reader calls the weight box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Masa ciała w kilogramach</translation>
     </message>
     <message>
         <source>kilograms</source>
         <extracomment>What a screen reader says for the unit after the weight box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kilogramy</translation>
     </message>
     <message>
         <source>Appropriate weight in kilograms</source>
         <extracomment>What a screen reader calls the box of the appropriate weight range in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prawidłowa masa ciała w kilogramach</translation>
     </message>
     <message>
         <source>18 to 29</source>
         <extracomment>What a screen reader calls the age option &quot;18-29&quot;, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>od 18 do 29</translation>
     </message>
     <message>
         <source>30 to 59</source>
         <extracomment>What a screen reader calls the age option &quot;30-59&quot;, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>od 30 do 59</translation>
     </message>
     <message>
         <source>Male</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option: the whole word, no abbreviation.</extracomment>
-        <translation type="unfinished">Męska</translation>
+        <translation>Męska</translation>
     </message>
     <message>
         <source>Female</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option: the whole word, no abbreviation.</extracomment>
-        <translation type="unfinished">Żeńska</translation>
+        <translation>Żeńska</translation>
     </message>
     <message>
         <source>BMI in kilograms per square metre:</source>
         <extracomment>What a screen reader says for the heading of the BMI scale, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>BMI w kilogramach na metr kwadratowy:</translation>
     </message>
     <message>
         <source>Bar from 12 to 36 kilograms per square metre that ends at the body mass index</source>
         <extracomment>Spoken description of the bar of the BMI scale, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pasek od 12 do 36 kilogramów na metr kwadratowy, kończący się na wartości wskaźnika masy ciała</translation>
     </message>
     <message>
         <source>kilograms per square metre</source>
         <extracomment>What a screen reader says for the unit after the BMI result, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kilogramy na metr kwadratowy</translation>
     </message>
     <message>
         <source>kilocalories</source>
         <extracomment>What a screen reader says for the unit after the energy result.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kilokalorie</translation>
     </message>
     <message>
         <source>feet</source>
         <extracomment>What a screen reader says for the unit after the height box in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>stopy</translation>
     </message>
     <message>
         <source>pounds</source>
         <extracomment>What a screen reader says for the unit after the weight box in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>funty</translation>
     </message>
     <message>
         <source>Appropriate weight in pounds</source>
         <extracomment>What a screen reader calls the box of the appropriate weight range in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prawidłowa masa ciała w funtach</translation>
     </message>
     <message>
         <source>Height in feet</source>
         <extracomment>What a screen reader calls the height box in English units: it takes whole feet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wzrost w stopach</translation>
     </message>
     <message>
         <source>Weight in pounds</source>
         <extracomment>What a screen reader calls the weight box in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Masa ciała w funtach</translation>
     </message>
 </context>
 <context>
@@ -459,7 +459,7 @@
     <message>
         <source>Somatra is a compact application designed to help you estimate the body mass index (BMI) and daily energy expenditure (TEE) in order to create an appropriate nutrition plan.</source>
         <extracomment>What the program is for; 369 px wide and 4 lines at 100 %.</extracomment>
-        <translation>Somatra to niewielki program, który pomaga oszacować wskaźnik masy ciała (BMI) i dzienny wydatek energii (CPE), aby ułożyć odpowiedni plan żywienia.</translation>
+        <translation>Somatra to niewielki program, który pomaga oszacować wskaźnik masy ciała (BMI) i całkowitą dobową przemianę materii (CPM), aby ułożyć odpowiedni plan żywienia.</translation>
     </message>
     <message>
         <source>Who makes Somatra</source>
@@ -469,12 +469,12 @@
     <message>
         <source>Opens the Somatra home page in the web browser</source>
         <extracomment>Spoken description of the home page button.</extracomment>
-        <translation>Otwiera stronę domową Somatry w przeglądarce</translation>
+        <translation>Otwiera witrynę Somatry w przeglądarce</translation>
     </message>
     <message>
         <source>Home Page</source>
         <extracomment>Button that opens the home page in the web browser; 75 px at 100 %.</extracomment>
-        <translation>Strona domowa</translation>
+        <translation>Witryna</translation>
     </message>
     <message>
         <source>Closes this window</source>
@@ -497,12 +497,12 @@
     <message>
         <source>vendors, domestic workers, students, transport workers, roofers,hunters, fisherman, some manufacturing jobs</source>
         <extracomment>Examples of occupations of moderate-intensity activity at work, shown in parentheses under the options: 473 px wide, 2 lines at 100 %.</extracomment>
-        <translation>sprzedawcy, pomoc domowa, studenci, pracownicy transportu, dekarze, myśliwi, rybacy, niektóre zawody produkcyjne</translation>
+        <translation>sprzedawcy, pomoce domowe, studenci, pracownicy transportu, dekarze, myśliwi, rybacy, niektóre zawody produkcyjne</translation>
     </message>
     <message>
         <source>workers, farmers, masons that all the work done by hand</source>
         <extracomment>Examples of occupations of high-intensity activity at work, shown in parentheses under the options: 473 px wide, 2 lines at 100 %.</extracomment>
-        <translation>robotnicy, rolnicy, murarze wykonujący całą pracę ręcznie</translation>
+        <translation>robotnicy, rolnicy i murarze wykonujący całą pracę ręcznie</translation>
     </message>
     <message>
         <source>reduced weight</source>
@@ -512,7 +512,7 @@
     <message>
         <source>BMI is lower than 18.5 kg/m2 (protein-energy malnutrition)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>BMI poniżej 18,5 kg/m² (niedożywienie białkowo-energetyczne)</translation>
+        <translation>BMI poniżej 18,5 kg/m² (niedożywienie białkowo-energetyczne)</translation>
     </message>
     <message>
         <source>normal weight</source>
@@ -522,7 +522,7 @@
     <message>
         <source>BMI is in the rang from 18.5 to 25 kg/m2 (normal weight)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>BMI w zakresie od 18,5 do 25 kg/m² (prawidłowa masa ciała)</translation>
+        <translation>BMI w zakresie od 18,5 do 25 kg/m² (prawidłowa masa ciała)</translation>
     </message>
     <message>
         <source>overweight</source>
@@ -532,7 +532,7 @@
     <message>
         <source>BMI is in the rang from 25 to 30 kg/m2 (overweight)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>BMI w zakresie od 25 do 30 kg/m² (nadwaga)</translation>
+        <translation>BMI w zakresie od 25 do 30 kg/m² (nadwaga)</translation>
     </message>
     <message>
         <source>obesity</source>
@@ -542,7 +542,7 @@
     <message>
         <source>BMI is greater than 30 kg/m2 (obesity)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>BMI powyżej 30 kg/m² (otyłość)</translation>
+        <translation>BMI powyżej 30 kg/m² (otyłość)</translation>
     </message>
     <message>
         <source>please check the weight</source>
@@ -552,7 +552,7 @@
     <message>
         <source>Please check the weight: no adult has ever weighed that</source>
         <extracomment>Shown in place of the category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces. The weight is below or above that of any adult ever recorded.</extracomment>
-        <translation>Sprawdź masę ciała: żaden dorosły nigdy tyle nie ważył</translation>
+        <translation>Sprawdź masę ciała: żaden dorosły nigdy nie miał takiej masy ciała</translation>
     </message>
     <message>
         <source>please check the height</source>
