@@ -16,7 +16,7 @@
     <message>
         <source>Metric</source>
         <extracomment>Caption of the option for metric units (kilograms, centimetres); 37 px at 100 %. Screen readers say its spoken name instead.</extracomment>
-        <translation>kg, cm</translation>
+        <translation>Métrico</translation>
     </message>
     <message>
         <source>Kilograms and centimetres</source>
@@ -26,7 +26,7 @@
     <message>
         <source>English</source>
         <extracomment>Caption of the option for English units (pounds, feet and inches): the unit system, not the language; 45 px at 100 %. Screen readers say its spoken name instead.</extracomment>
-        <translation>lb, pie</translation>
+        <translation>Imperial</translation>
     </message>
     <message>
         <source>Pounds, feet and inches</source>
@@ -56,7 +56,7 @@
     <message>
         <source>inch</source>
         <extracomment>Unit after the inches box; 33 px at 100 %. Screen readers say its spoken name instead.</extracomment>
-        <translation>pulg</translation>
+        <translation>pulg.</translation>
     </message>
     <message>
         <source>Weight:</source>
@@ -81,7 +81,7 @@
     <message>
         <source>Lower and upper limit</source>
         <extracomment>Spoken description of the appropriate weight range: its two figures.</extracomment>
-        <translation>Límite inferior y superior</translation>
+        <translation>Límites inferior y superior</translation>
     </message>
     <message>
         <source>Age</source>
@@ -131,17 +131,17 @@
     <message>
         <source>Non-active</source>
         <extracomment>Level of physical activity, low intensity; option caption, also its spoken name; 53 px at 100 %. It agrees with the group title.</extracomment>
-        <translation>Inactivo</translation>
+        <translation>Baja</translation>
     </message>
     <message>
         <source>Moderately active</source>
         <extracomment>Level of physical activity, moderate intensity; option caption, also its spoken name; 85 px at 100 %. It agrees with the group title.</extracomment>
-        <translation>Moderado</translation>
+        <translation>Moderada</translation>
     </message>
     <message>
         <source>Very active</source>
         <extracomment>Level of physical activity, high intensity; option caption, also its spoken name; 69 px at 100 %. It agrees with the group title.</extracomment>
-        <translation>Muy activo</translation>
+        <translation>Alta</translation>
     </message>
     <message>
         <source>Occupation work</source>
@@ -166,7 +166,7 @@
     <message>
         <source>Reduced weight</source>
         <extracomment>Weight category under the scale, BMI below 18.5; 81 px at 100 %.</extracomment>
-        <translation>Insuf. ponderal</translation>
+        <translation>Bajo peso</translation>
     </message>
     <message>
         <source>Normal weight</source>
@@ -191,7 +191,7 @@
     <message>
         <source>BMI (Body Mass Index) :</source>
         <extracomment>Caption before the BMI result; 121 px at 100 %.</extracomment>
-        <translation>IMC (masa corporal):</translation>
+        <translation>Índice de masa corporal:</translation>
     </message>
     <message>
         <source>BMI (Body Mass Index)</source>
@@ -221,7 +221,7 @@
     <message>
         <source>Approval</source>
         <extracomment>Name of the tick picture beside the message of a normal weight: the result is in order.</extracomment>
-        <translation>Aprobación</translation>
+        <translation>Visto bueno</translation>
     </message>
     <message>
         <source>The weight is in the normal category</source>
@@ -266,7 +266,7 @@
     <message>
         <source>ft</source>
         <extracomment>Unit after the height box in English units, short for feet; 25 px at 100 %. Screen readers say its spoken name instead.</extracomment>
-        <translation>pie</translation>
+        <translation>pies</translation>
     </message>
     <message>
         <source>lbs</source>
@@ -281,12 +281,12 @@
     <message>
         <source>Whole feet, with the inches in the next box</source>
         <extracomment>Spoken description of the height box in English units.</extracomment>
-        <translation>Pies enteros, las pulgadas en la casilla siguiente</translation>
+        <translation>Pies enteros; las pulgadas van en el campo siguiente</translation>
     </message>
     <message>
         <source>English units, height and weight cleared</source>
         <extracomment>Spoken when the person chooses English units, which empties the height and weight boxes.</extracomment>
-        <translation>Unidades anglosajonas, altura y peso borrados</translation>
+        <translation>Unidades imperiales, altura y peso borrados</translation>
     </message>
     <message>
         <source>Metric units, height and weight cleared</source>
@@ -305,140 +305,140 @@
     <message numerus="yes">
         <source>Appropriate weight %1 to %2 pounds</source>
         <extracomment>Spoken after a pause in typing, and when the range is read. %1 and %2 are the lower and upper limits as shown, whole numbers; the noun takes the form that the upper limit asks for.</extracomment>
-        <translation type="unfinished">
+        <translation>
+            <numerusform>Peso adecuado de %1 a %2 libra</numerusform>
             <numerusform>Peso adecuado de %1 a %2 libras</numerusform>
-            <numerusform></numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Appropriate weight %1 to %2 kilograms</source>
         <extracomment>Spoken after a pause in typing, and when the range is read. %1 and %2 are the lower and upper limits as shown, whole numbers; the noun takes the form that the upper limit asks for.</extracomment>
-        <translation type="unfinished">
+        <translation>
+            <numerusform>Peso adecuado de %1 a %2 kilogramo</numerusform>
             <numerusform>Peso adecuado de %1 a %2 kilogramos</numerusform>
-            <numerusform></numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Total energy expenditure %1 kilocalories</source>
         <extracomment>Spoken after a pause in typing. %1 is the total energy expenditure per day as shown, a whole number with grouped thousands; the noun takes the form that the number asks for.</extracomment>
-        <translation type="unfinished">
-            <numerusform>Gasto energético total %1 kilocalorías</numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Gasto energético total: %1 kilocaloría</numerusform>
+            <numerusform>Gasto energético total: %1 kilocalorías</numerusform>
         </translation>
     </message>
     <message>
         <source>Not pasted: only a number can go here</source>
         <extracomment>Tooltip under a measurement box, also spoken, when a paste holds no number; no room limit.</extracomment>
-        <translation>No pegado: aquí solo cabe un número</translation>
+        <translation>No se pudo pegar: aquí solo se admite un número</translation>
     </message>
     <message>
         <source>Metric</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option for metric units, in words, never symbols.</extracomment>
-        <translation type="unfinished">kg, cm</translation>
+        <translation>Unidades métricas</translation>
     </message>
     <message>
         <source>English</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option for English units (pounds, feet and inches), in words, never symbols: the unit system, not the language.</extracomment>
-        <translation type="unfinished">lb, pie</translation>
+        <translation>Unidades imperiales</translation>
     </message>
     <message>
         <source>Height in centimetres</source>
         <extracomment>What a screen reader calls the height box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Altura en centímetros</translation>
     </message>
     <message>
         <source>centimetres</source>
         <extracomment>What a screen reader says for the unit after the height box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>centímetros</translation>
     </message>
     <message>
         <source>inches</source>
         <extracomment>What a screen reader says for the unit after the inches box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pulgadas</translation>
     </message>
     <message>
         <source>Weight in kilograms</source>
         <extracomment>What a screen reader calls the weight box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Peso en kilogramos</translation>
     </message>
     <message>
         <source>kilograms</source>
         <extracomment>What a screen reader says for the unit after the weight box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kilogramos</translation>
     </message>
     <message>
         <source>Appropriate weight in kilograms</source>
         <extracomment>What a screen reader calls the box of the appropriate weight range in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Peso adecuado en kilogramos</translation>
     </message>
     <message>
         <source>18 to 29</source>
         <extracomment>What a screen reader calls the age option &quot;18-29&quot;, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De 18 a 29</translation>
     </message>
     <message>
         <source>30 to 59</source>
         <extracomment>What a screen reader calls the age option &quot;30-59&quot;, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De 30 a 59</translation>
     </message>
     <message>
         <source>Male</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option: the whole word, no abbreviation.</extracomment>
-        <translation type="unfinished">Varón</translation>
+        <translation>Masculino</translation>
     </message>
     <message>
         <source>Female</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option: the whole word, no abbreviation.</extracomment>
-        <translation type="unfinished">Mujer</translation>
+        <translation>Femenino</translation>
     </message>
     <message>
         <source>BMI in kilograms per square metre:</source>
         <extracomment>What a screen reader says for the heading of the BMI scale, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>IMC en kilogramos por metro cuadrado:</translation>
     </message>
     <message>
         <source>Bar from 12 to 36 kilograms per square metre that ends at the body mass index</source>
         <extracomment>Spoken description of the bar of the BMI scale, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Barra de 12 a 36 kilogramos por metro cuadrado que termina en el valor del índice de masa corporal</translation>
     </message>
     <message>
         <source>kilograms per square metre</source>
         <extracomment>What a screen reader says for the unit after the BMI result, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kilogramos por metro cuadrado</translation>
     </message>
     <message>
         <source>kilocalories</source>
         <extracomment>What a screen reader says for the unit after the energy result.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kilocalorías</translation>
     </message>
     <message>
         <source>feet</source>
         <extracomment>What a screen reader says for the unit after the height box in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pies</translation>
     </message>
     <message>
         <source>pounds</source>
         <extracomment>What a screen reader says for the unit after the weight box in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>libras</translation>
     </message>
     <message>
         <source>Appropriate weight in pounds</source>
         <extracomment>What a screen reader calls the box of the appropriate weight range in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Peso adecuado en libras</translation>
     </message>
     <message>
         <source>Height in feet</source>
         <extracomment>What a screen reader calls the height box in English units: it takes whole feet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Altura en pies</translation>
     </message>
     <message>
         <source>Weight in pounds</source>
         <extracomment>What a screen reader calls the weight box in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Peso en libras</translation>
     </message>
 </context>
 <context>
@@ -456,22 +456,22 @@
     <message>
         <source>Somatra is a compact application designed to help you estimate the body mass index (BMI) and daily energy expenditure (TEE) in order to create an appropriate nutrition plan.</source>
         <extracomment>What the program is for; 369 px wide and 4 lines at 100 %.</extracomment>
-        <translation>Somatra es una aplicación compacta que le ayuda a estimar el índice de masa corporal (IMC) y el gasto energético diario (GET) para crear un plan de alimentación adecuado.</translation>
+        <translation>Somatra es una aplicación compacta que le ayuda a estimar el índice de masa corporal (IMC) y el gasto energético total diario (GET) para crear un plan de alimentación adecuado.</translation>
     </message>
     <message>
         <source>Who makes Somatra</source>
         <extracomment>Spoken description of the maker&apos;s notice.</extracomment>
-        <translation>Quién hace Somatra</translation>
+        <translation>Quién desarrolla Somatra</translation>
     </message>
     <message>
         <source>Opens the Somatra home page in the web browser</source>
         <extracomment>Spoken description of the home page button.</extracomment>
-        <translation>Abre la página de inicio de Somatra en el navegador</translation>
+        <translation>Abre el sitio web de Somatra en el navegador</translation>
     </message>
     <message>
         <source>Home Page</source>
         <extracomment>Button that opens the home page in the web browser; 75 px at 100 %.</extracomment>
-        <translation>Página web</translation>
+        <translation>Sitio web</translation>
     </message>
     <message>
         <source>Closes this window</source>
@@ -499,17 +499,17 @@
     <message>
         <source>workers, farmers, masons that all the work done by hand</source>
         <extracomment>Examples of occupations of high-intensity activity at work, shown in parentheses under the options: 473 px wide, 2 lines at 100 %.</extracomment>
-        <translation>obreros, agricultores, albañiles que hacen todo el trabajo a mano</translation>
+        <translation>obreros, agricultores y albañiles que hacen todo su trabajo a mano</translation>
     </message>
     <message>
         <source>reduced weight</source>
         <extracomment>Spoken weight category after the BMI (&quot;BMI 17.2, reduced weight&quot;), also read on the BMI scale.</extracomment>
-        <translation>insuficiencia ponderal</translation>
+        <translation>bajo peso</translation>
     </message>
     <message>
         <source>BMI is lower than 18.5 kg/m2 (protein-energy malnutrition)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>IMC inferior a 18,5 kg/m² (malnutrición proteico-energética)</translation>
+        <translation>IMC inferior a 18,5 kg/m² (desnutrición proteico-energética)</translation>
     </message>
     <message>
         <source>normal weight</source>
@@ -519,7 +519,7 @@
     <message>
         <source>BMI is in the rang from 18.5 to 25 kg/m2 (normal weight)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>IMC entre 18,5 y 25 kg/m² (peso normal)</translation>
+        <translation>IMC de 18,5 a 25 kg/m² (peso normal)</translation>
     </message>
     <message>
         <source>overweight</source>
@@ -529,7 +529,7 @@
     <message>
         <source>BMI is in the rang from 25 to 30 kg/m2 (overweight)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>IMC entre 25 y 30 kg/m² (sobrepeso)</translation>
+        <translation>IMC de 25 a 30 kg/m² (sobrepeso)</translation>
     </message>
     <message>
         <source>obesity</source>
@@ -549,7 +549,7 @@
     <message>
         <source>Please check the weight: no adult has ever weighed that</source>
         <extracomment>Shown in place of the category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces. The weight is below or above that of any adult ever recorded.</extracomment>
-        <translation>Compruebe el peso: ningún adulto ha pesado nunca eso</translation>
+        <translation>Compruebe el peso: ningún adulto ha tenido nunca ese peso</translation>
     </message>
     <message>
         <source>please check the height</source>
@@ -559,17 +559,17 @@
     <message>
         <source>Please check the height: no adult has ever measured that</source>
         <extracomment>Shown in place of the category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces. The height is below or above that of any adult ever recorded.</extracomment>
-        <translation>Compruebe la altura: ningún adulto ha medido nunca eso</translation>
+        <translation>Compruebe la altura: ningún adulto ha tenido nunca esa altura</translation>
     </message>
     <message>
         <source>please check weight and height</source>
         <extracomment>Spoken after the BMI in place of its category: weight and height are both beyond those of any adult ever recorded.</extracomment>
-        <translation>compruebe peso y altura</translation>
+        <translation>compruebe el peso y la altura</translation>
     </message>
     <message>
         <source>Please check weight and height: no adult has ever measured those</source>
         <extracomment>Shown in place of the category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces. Weight and height are both beyond those of any adult ever recorded.</extracomment>
-        <translation>Compruebe peso y altura: ningún adulto ha medido nunca eso</translation>
+        <translation>Compruebe el peso y la altura: ningún adulto ha tenido nunca esas medidas</translation>
     </message>
     <message>
         <source>%1: %2</source>

@@ -16,7 +16,7 @@
     <message>
         <source>Metric</source>
         <extracomment>Caption of the option for metric units (kilograms, centimetres); 37 px at 100 %. Screen readers say its spoken name instead.</extracomment>
-        <translation>kg, cm</translation>
+        <translation>Métrico</translation>
     </message>
     <message>
         <source>Kilograms and centimetres</source>
@@ -26,7 +26,7 @@
     <message>
         <source>English</source>
         <extracomment>Caption of the option for English units (pounds, feet and inches): the unit system, not the language; 45 px at 100 %. Screen readers say its spoken name instead.</extracomment>
-        <translation>Inglesas</translation>
+        <translation>Imperial</translation>
     </message>
     <message>
         <source>Pounds, feet and inches</source>
@@ -81,7 +81,7 @@
     <message>
         <source>Lower and upper limit</source>
         <extracomment>Spoken description of the appropriate weight range: its two figures.</extracomment>
-        <translation>Limite inferior e superior</translation>
+        <translation>Limites inferior e superior</translation>
     </message>
     <message>
         <source>Age</source>
@@ -101,12 +101,12 @@
     <message>
         <source>Male</source>
         <extracomment>Option caption; 37 px at 100 %. Screen readers say its spoken name instead.</extracomment>
-        <translation>Masc.</translation>
+        <translation>Homem</translation>
     </message>
     <message>
         <source>Female</source>
         <extracomment>Option caption; 45 px at 100 %. Screen readers say its spoken name instead.</extracomment>
-        <translation>Fem.</translation>
+        <translation>Mulher</translation>
     </message>
     <message>
         <source>Levels of physical activity</source>
@@ -131,17 +131,17 @@
     <message>
         <source>Non-active</source>
         <extracomment>Level of physical activity, low intensity; option caption, also its spoken name; 53 px at 100 %. It agrees with the group title.</extracomment>
-        <translation>Inativo</translation>
+        <translation>Baixa</translation>
     </message>
     <message>
         <source>Moderately active</source>
         <extracomment>Level of physical activity, moderate intensity; option caption, also its spoken name; 85 px at 100 %. It agrees with the group title.</extracomment>
-        <translation>Moderado</translation>
+        <translation>Moderada</translation>
     </message>
     <message>
         <source>Very active</source>
         <extracomment>Level of physical activity, high intensity; option caption, also its spoken name; 69 px at 100 %. It agrees with the group title.</extracomment>
-        <translation>Muito ativo</translation>
+        <translation>Alta</translation>
     </message>
     <message>
         <source>Occupation work</source>
@@ -191,7 +191,7 @@
     <message>
         <source>BMI (Body Mass Index) :</source>
         <extracomment>Caption before the BMI result; 121 px at 100 %.</extracomment>
-        <translation>IMC (massa corporal):</translation>
+        <translation>IMC:</translation>
     </message>
     <message>
         <source>BMI (Body Mass Index)</source>
@@ -221,7 +221,7 @@
     <message>
         <source>Approval</source>
         <extracomment>Name of the tick picture beside the message of a normal weight: the result is in order.</extracomment>
-        <translation>Aprovação</translation>
+        <translation>Aprovado</translation>
     </message>
     <message>
         <source>The weight is in the normal category</source>
@@ -231,7 +231,7 @@
     <message>
         <source>Weight category of the body mass index</source>
         <extracomment>Spoken description of the weight category message.</extracomment>
-        <translation>Categoria de peso pelo índice de massa corporal</translation>
+        <translation>Categoria de peso segundo o índice de massa corporal</translation>
     </message>
     <message>
         <source>TEE (Total Energy Expenditure) :</source>
@@ -266,7 +266,7 @@
     <message>
         <source>ft</source>
         <extracomment>Unit after the height box in English units, short for feet; 25 px at 100 %. Screen readers say its spoken name instead.</extracomment>
-        <translation>pé</translation>
+        <translation>pés</translation>
     </message>
     <message>
         <source>lbs</source>
@@ -281,12 +281,12 @@
     <message>
         <source>Whole feet, with the inches in the next box</source>
         <extracomment>Spoken description of the height box in English units.</extracomment>
-        <translation>Pés inteiros, as polegadas no próximo campo</translation>
+        <translation>Pés inteiros; as polegadas vão no próximo campo</translation>
     </message>
     <message>
         <source>English units, height and weight cleared</source>
         <extracomment>Spoken when the person chooses English units, which empties the height and weight boxes.</extracomment>
-        <translation>Unidades inglesas, altura e peso apagados</translation>
+        <translation>Unidades imperiais, altura e peso apagados</translation>
     </message>
     <message>
         <source>Metric units, height and weight cleared</source>
@@ -305,140 +305,140 @@
     <message numerus="yes">
         <source>Appropriate weight %1 to %2 pounds</source>
         <extracomment>Spoken after a pause in typing, and when the range is read. %1 and %2 are the lower and upper limits as shown, whole numbers; the noun takes the form that the upper limit asks for.</extracomment>
-        <translation type="unfinished">
+        <translation>
+            <numerusform>Peso adequado em libras: de %1 a %2</numerusform>
             <numerusform>Peso adequado de %1 a %2 libras</numerusform>
-            <numerusform></numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Appropriate weight %1 to %2 kilograms</source>
         <extracomment>Spoken after a pause in typing, and when the range is read. %1 and %2 are the lower and upper limits as shown, whole numbers; the noun takes the form that the upper limit asks for.</extracomment>
-        <translation type="unfinished">
+        <translation>
+            <numerusform>Peso adequado em quilogramas: de %1 a %2</numerusform>
             <numerusform>Peso adequado de %1 a %2 quilogramas</numerusform>
-            <numerusform></numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Total energy expenditure %1 kilocalories</source>
         <extracomment>Spoken after a pause in typing. %1 is the total energy expenditure per day as shown, a whole number with grouped thousands; the noun takes the form that the number asks for.</extracomment>
-        <translation type="unfinished">
-            <numerusform>Gasto energético total %1 quilocalorias</numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Gasto energético total em quilocalorias: %1</numerusform>
+            <numerusform>Gasto energético total: %1 quilocalorias</numerusform>
         </translation>
     </message>
     <message>
         <source>Not pasted: only a number can go here</source>
         <extracomment>Tooltip under a measurement box, also spoken, when a paste holds no number; no room limit.</extracomment>
-        <translation>Não colado: aqui só cabe um número</translation>
+        <translation>Nada foi colado: este campo aceita apenas um número</translation>
     </message>
     <message>
         <source>Metric</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option for metric units, in words, never symbols.</extracomment>
-        <translation type="unfinished">kg, cm</translation>
+        <translation>Unidades métricas</translation>
     </message>
     <message>
         <source>English</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option for English units (pounds, feet and inches), in words, never symbols: the unit system, not the language.</extracomment>
-        <translation type="unfinished">Inglesas</translation>
+        <translation>Unidades imperiais</translation>
     </message>
     <message>
         <source>Height in centimetres</source>
         <extracomment>What a screen reader calls the height box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Altura em centímetros</translation>
     </message>
     <message>
         <source>centimetres</source>
         <extracomment>What a screen reader says for the unit after the height box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>centímetros</translation>
     </message>
     <message>
         <source>inches</source>
         <extracomment>What a screen reader says for the unit after the inches box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>polegadas</translation>
     </message>
     <message>
         <source>Weight in kilograms</source>
         <extracomment>What a screen reader calls the weight box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Peso em quilogramas</translation>
     </message>
     <message>
         <source>kilograms</source>
         <extracomment>What a screen reader says for the unit after the weight box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quilogramas</translation>
     </message>
     <message>
         <source>Appropriate weight in kilograms</source>
         <extracomment>What a screen reader calls the box of the appropriate weight range in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Peso adequado em quilogramas</translation>
     </message>
     <message>
         <source>18 to 29</source>
         <extracomment>What a screen reader calls the age option &quot;18-29&quot;, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De 18 a 29</translation>
     </message>
     <message>
         <source>30 to 59</source>
         <extracomment>What a screen reader calls the age option &quot;30-59&quot;, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De 30 a 59</translation>
     </message>
     <message>
         <source>Male</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option: the whole word, no abbreviation.</extracomment>
-        <translation type="unfinished">Masc.</translation>
+        <translation>Masculino</translation>
     </message>
     <message>
         <source>Female</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option: the whole word, no abbreviation.</extracomment>
-        <translation type="unfinished">Fem.</translation>
+        <translation>Feminino</translation>
     </message>
     <message>
         <source>BMI in kilograms per square metre:</source>
         <extracomment>What a screen reader says for the heading of the BMI scale, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>IMC em quilogramas por metro quadrado:</translation>
     </message>
     <message>
         <source>Bar from 12 to 36 kilograms per square metre that ends at the body mass index</source>
         <extracomment>Spoken description of the bar of the BMI scale, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Barra de 12 a 36 quilogramas por metro quadrado que termina no valor do índice de massa corporal</translation>
     </message>
     <message>
         <source>kilograms per square metre</source>
         <extracomment>What a screen reader says for the unit after the BMI result, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quilogramas por metro quadrado</translation>
     </message>
     <message>
         <source>kilocalories</source>
         <extracomment>What a screen reader says for the unit after the energy result.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quilocalorias</translation>
     </message>
     <message>
         <source>feet</source>
         <extracomment>What a screen reader says for the unit after the height box in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pés</translation>
     </message>
     <message>
         <source>pounds</source>
         <extracomment>What a screen reader says for the unit after the weight box in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>libras</translation>
     </message>
     <message>
         <source>Appropriate weight in pounds</source>
         <extracomment>What a screen reader calls the box of the appropriate weight range in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Peso adequado em libras</translation>
     </message>
     <message>
         <source>Height in feet</source>
         <extracomment>What a screen reader calls the height box in English units: it takes whole feet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Altura em pés</translation>
     </message>
     <message>
         <source>Weight in pounds</source>
         <extracomment>What a screen reader calls the weight box in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Peso em libras</translation>
     </message>
 </context>
 <context>
@@ -456,22 +456,22 @@
     <message>
         <source>Somatra is a compact application designed to help you estimate the body mass index (BMI) and daily energy expenditure (TEE) in order to create an appropriate nutrition plan.</source>
         <extracomment>What the program is for; 369 px wide and 4 lines at 100 %.</extracomment>
-        <translation>O Somatra é um aplicativo compacto que ajuda você a estimar o índice de massa corporal (IMC) e o gasto energético diário (GET) para criar um plano de nutrição adequado.</translation>
+        <translation>O Somatra é um aplicativo compacto que ajuda você a estimar o índice de massa corporal (IMC) e o gasto energético total diário (GET) para criar um plano alimentar adequado.</translation>
     </message>
     <message>
         <source>Who makes Somatra</source>
         <extracomment>Spoken description of the maker&apos;s notice.</extracomment>
-        <translation>Quem faz o Somatra</translation>
+        <translation>Quem desenvolve o Somatra</translation>
     </message>
     <message>
         <source>Opens the Somatra home page in the web browser</source>
         <extracomment>Spoken description of the home page button.</extracomment>
-        <translation>Abre a página inicial do Somatra no navegador</translation>
+        <translation>Abre o site do Somatra no navegador</translation>
     </message>
     <message>
         <source>Home Page</source>
         <extracomment>Button that opens the home page in the web browser; 75 px at 100 %.</extracomment>
-        <translation>Página inicial</translation>
+        <translation>Site</translation>
     </message>
     <message>
         <source>Closes this window</source>
@@ -489,7 +489,7 @@
     <message>
         <source>teachers, office workers, traveling salesman , housewives </source>
         <extracomment>Examples of occupations of low-intensity activity at work, shown in parentheses under the options: 473 px wide, 2 lines at 100 %.</extracomment>
-        <translation>professores, funcionários de escritório, vendedores viajantes, donas de casa</translation>
+        <translation>professores, funcionários de escritório, caixeiros-viajantes, donas de casa</translation>
     </message>
     <message>
         <source>vendors, domestic workers, students, transport workers, roofers,hunters, fisherman, some manufacturing jobs</source>
@@ -499,7 +499,7 @@
     <message>
         <source>workers, farmers, masons that all the work done by hand</source>
         <extracomment>Examples of occupations of high-intensity activity at work, shown in parentheses under the options: 473 px wide, 2 lines at 100 %.</extracomment>
-        <translation>operários, agricultores, pedreiros que fazem todo o trabalho à mão</translation>
+        <translation>operários, agricultores e pedreiros que fazem todo o trabalho à mão</translation>
     </message>
     <message>
         <source>reduced weight</source>
@@ -519,7 +519,7 @@
     <message>
         <source>BMI is in the rang from 18.5 to 25 kg/m2 (normal weight)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>IMC na faixa de 18,5 a 25 kg/m² (peso normal)</translation>
+        <translation>IMC de 18,5 a 25 kg/m² (peso normal)</translation>
     </message>
     <message>
         <source>overweight</source>
@@ -529,7 +529,7 @@
     <message>
         <source>BMI is in the rang from 25 to 30 kg/m2 (overweight)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>IMC na faixa de 25 a 30 kg/m² (sobrepeso)</translation>
+        <translation>IMC de 25 a 30 kg/m² (sobrepeso)</translation>
     </message>
     <message>
         <source>obesity</source>
@@ -549,7 +549,7 @@
     <message>
         <source>Please check the weight: no adult has ever weighed that</source>
         <extracomment>Shown in place of the category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces. The weight is below or above that of any adult ever recorded.</extracomment>
-        <translation>Verifique o peso: nenhum adulto jamais pesou isso</translation>
+        <translation>Verifique o peso: nenhum adulto jamais teve esse peso</translation>
     </message>
     <message>
         <source>please check the height</source>
@@ -559,17 +559,17 @@
     <message>
         <source>Please check the height: no adult has ever measured that</source>
         <extracomment>Shown in place of the category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces. The height is below or above that of any adult ever recorded.</extracomment>
-        <translation>Verifique a altura: nenhum adulto jamais mediu isso</translation>
+        <translation>Verifique a altura: nenhum adulto jamais teve essa altura</translation>
     </message>
     <message>
         <source>please check weight and height</source>
         <extracomment>Spoken after the BMI in place of its category: weight and height are both beyond those of any adult ever recorded.</extracomment>
-        <translation>verifique peso e altura</translation>
+        <translation>verifique o peso e a altura</translation>
     </message>
     <message>
         <source>Please check weight and height: no adult has ever measured those</source>
         <extracomment>Shown in place of the category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces. Weight and height are both beyond those of any adult ever recorded.</extracomment>
-        <translation>Verifique peso e altura: nenhum adulto jamais teve essas medidas</translation>
+        <translation>Verifique o peso e a altura: nenhum adulto jamais teve essas medidas</translation>
     </message>
     <message>
         <source>%1: %2</source>
