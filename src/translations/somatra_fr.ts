@@ -305,25 +305,25 @@
     <message numerus="yes">
         <source>Appropriate weight %1 to %2 pounds</source>
         <extracomment>Spoken after a pause in typing, and when the range is read. %1 and %2 are the lower and upper limits as shown, whole numbers; the noun takes the form that the upper limit asks for.</extracomment>
-        <translation type="unfinished">
+        <translation>
+            <numerusform>Poids adapté de %1 à %2 livre</numerusform>
             <numerusform>Poids adapté de %1 à %2 livres</numerusform>
-            <numerusform></numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Appropriate weight %1 to %2 kilograms</source>
         <extracomment>Spoken after a pause in typing, and when the range is read. %1 and %2 are the lower and upper limits as shown, whole numbers; the noun takes the form that the upper limit asks for.</extracomment>
-        <translation type="unfinished">
+        <translation>
+            <numerusform>Poids adapté de %1 à %2 kilogramme</numerusform>
             <numerusform>Poids adapté de %1 à %2 kilogrammes</numerusform>
-            <numerusform></numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Total energy expenditure %1 kilocalories</source>
         <extracomment>Spoken after a pause in typing. %1 is the total energy expenditure per day as shown, a whole number with grouped thousands; the noun takes the form that the number asks for.</extracomment>
-        <translation type="unfinished">
-            <numerusform>Dépense énergétique totale %1 kilocalories</numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dépense énergétique totale : %1 kilocalorie</numerusform>
+            <numerusform>Dépense énergétique totale : %1 kilocalories</numerusform>
         </translation>
     </message>
     <message>
@@ -335,110 +335,110 @@
         <source>Metric</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option for metric units, in words, never symbols.</extracomment>
-        <translation type="unfinished">kg, cm</translation>
+        <translation>Unités métriques</translation>
     </message>
     <message>
         <source>English</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option for English units (pounds, feet and inches), in words, never symbols: the unit system, not the language.</extracomment>
-        <translation type="unfinished">lb, pi</translation>
+        <translation>Unités anglo-saxonnes</translation>
     </message>
     <message>
         <source>Height in centimetres</source>
         <extracomment>What a screen reader calls the height box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Taille en centimètres</translation>
     </message>
     <message>
         <source>centimetres</source>
         <extracomment>What a screen reader says for the unit after the height box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>centimètres</translation>
     </message>
     <message>
         <source>inches</source>
         <extracomment>What a screen reader says for the unit after the inches box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pouces</translation>
     </message>
     <message>
         <source>Weight in kilograms</source>
         <extracomment>What a screen reader calls the weight box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Poids en kilogrammes</translation>
     </message>
     <message>
         <source>kilograms</source>
         <extracomment>What a screen reader says for the unit after the weight box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kilogrammes</translation>
     </message>
     <message>
         <source>Appropriate weight in kilograms</source>
         <extracomment>What a screen reader calls the box of the appropriate weight range in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Poids adapté en kilogrammes</translation>
     </message>
     <message>
         <source>18 to 29</source>
         <extracomment>What a screen reader calls the age option &quot;18-29&quot;, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De 18 à 29</translation>
     </message>
     <message>
         <source>30 to 59</source>
         <extracomment>What a screen reader calls the age option &quot;30-59&quot;, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De 30 à 59</translation>
     </message>
     <message>
         <source>Male</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option: the whole word, no abbreviation.</extracomment>
-        <translation type="unfinished">Homme</translation>
+        <translation>Homme</translation>
     </message>
     <message>
         <source>Female</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option: the whole word, no abbreviation.</extracomment>
-        <translation type="unfinished">Femme</translation>
+        <translation>Femme</translation>
     </message>
     <message>
         <source>BMI in kilograms per square metre:</source>
         <extracomment>What a screen reader says for the heading of the BMI scale, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>IMC en kilogrammes par mètre carré :</translation>
     </message>
     <message>
         <source>Bar from 12 to 36 kilograms per square metre that ends at the body mass index</source>
         <extracomment>Spoken description of the bar of the BMI scale, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Barre de 12 à 36 kilogrammes par mètre carré qui s’arrête à la valeur de l’indice de masse corporelle</translation>
     </message>
     <message>
         <source>kilograms per square metre</source>
         <extracomment>What a screen reader says for the unit after the BMI result, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kilogrammes par mètre carré</translation>
     </message>
     <message>
         <source>kilocalories</source>
         <extracomment>What a screen reader says for the unit after the energy result.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kilocalories</translation>
     </message>
     <message>
         <source>feet</source>
         <extracomment>What a screen reader says for the unit after the height box in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pieds</translation>
     </message>
     <message>
         <source>pounds</source>
         <extracomment>What a screen reader says for the unit after the weight box in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>livres</translation>
     </message>
     <message>
         <source>Appropriate weight in pounds</source>
         <extracomment>What a screen reader calls the box of the appropriate weight range in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Poids adapté en livres</translation>
     </message>
     <message>
         <source>Height in feet</source>
         <extracomment>What a screen reader calls the height box in English units: it takes whole feet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Taille en pieds</translation>
     </message>
     <message>
         <source>Weight in pounds</source>
         <extracomment>What a screen reader calls the weight box in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Poids en livres</translation>
     </message>
 </context>
 <context>
