@@ -509,7 +509,7 @@
     <message>
         <source>BMI is lower than 18.5 kg/m2 (protein-energy malnutrition)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>IMC inférieur à 18,5 kg/m² (malnutrition protéino-énergétique)</translation>
+        <translation>IMC inférieur à 18,5 kg/m² (malnutrition protéino-énergétique)</translation>
     </message>
     <message>
         <source>normal weight</source>

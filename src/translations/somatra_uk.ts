@@ -512,7 +512,7 @@
     <message>
         <source>BMI is lower than 18.5 kg/m2 (protein-energy malnutrition)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>ІМТ нижче 18,5 кг/м² (білково-енергетична недостатність)</translation>
+        <translation>ІМТ нижче 18,5 кг/м² (білково-енергетична недостатність)</translation>
     </message>
     <message>
         <source>normal weight</source>
@@ -522,7 +522,7 @@
     <message>
         <source>BMI is in the rang from 18.5 to 25 kg/m2 (normal weight)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>ІМТ від 18,5 до 25 кг/м² (нормальна маса тіла)</translation>
+        <translation>ІМТ від 18,5 до 25 кг/м² (нормальна маса тіла)</translation>
     </message>
     <message>
         <source>overweight</source>
@@ -532,7 +532,7 @@
     <message>
         <source>BMI is in the rang from 25 to 30 kg/m2 (overweight)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>ІМТ від 25 до 30 кг/м² (надлишкова маса тіла)</translation>
+        <translation>ІМТ від 25 до 30 кг/м² (надлишкова маса тіла)</translation>
     </message>
     <message>
         <source>obesity</source>
