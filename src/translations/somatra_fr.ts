@@ -36,7 +36,7 @@
     <message>
         <source>Height:</source>
         <extracomment>Caption before the height box; 41 px at 100 %.</extracomment>
-        <translation>Taille :</translation>
+        <translation>Taille :</translation>
     </message>
     <message>
         <source>cm</source>
@@ -61,7 +61,7 @@
     <message>
         <source>Weight:</source>
         <extracomment>Caption before the weight box; 41 px at 100 %.</extracomment>
-        <translation>Poids :</translation>
+        <translation>Poids :</translation>
     </message>
     <message>
         <source>kg</source>
@@ -81,7 +81,7 @@
     <message>
         <source>Lower and upper limit</source>
         <extracomment>Spoken description of the appropriate weight range: its two figures.</extracomment>
-        <translation>Limite inférieure et supérieure</translation>
+        <translation>Limites inférieure et supérieure</translation>
     </message>
     <message>
         <source>Age</source>
@@ -131,17 +131,17 @@
     <message>
         <source>Non-active</source>
         <extracomment>Level of physical activity, low intensity; option caption, also its spoken name; 53 px at 100 %. It agrees with the group title.</extracomment>
-        <translation>Inactif</translation>
+        <translation>Faible</translation>
     </message>
     <message>
         <source>Moderately active</source>
         <extracomment>Level of physical activity, moderate intensity; option caption, also its spoken name; 85 px at 100 %. It agrees with the group title.</extracomment>
-        <translation>Modérément actif</translation>
+        <translation>Modérée</translation>
     </message>
     <message>
         <source>Very active</source>
         <extracomment>Level of physical activity, high intensity; option caption, also its spoken name; 69 px at 100 %. It agrees with the group title.</extracomment>
-        <translation>Très actif</translation>
+        <translation>Élevée</translation>
     </message>
     <message>
         <source>Occupation work</source>
@@ -161,17 +161,17 @@
     <message>
         <source>Body mass:</source>
         <extracomment>Caption of the weight categories under the BMI scale; 81 px at 100 %.</extracomment>
-        <translation>Corpulence :</translation>
+        <translation>Corpulence :</translation>
     </message>
     <message>
         <source>Reduced weight</source>
         <extracomment>Weight category under the scale, BMI below 18.5; 81 px at 100 %.</extracomment>
-        <translation>Maigreur</translation>
+        <translation>Poids insuffisant</translation>
     </message>
     <message>
         <source>Normal weight</source>
         <extracomment>Weight category under the scale, BMI 18.5 to 25; 113 px at 100 %.</extracomment>
-        <translation>Normale</translation>
+        <translation>Poids normal</translation>
     </message>
     <message>
         <source>Owerweight</source>
@@ -191,7 +191,7 @@
     <message>
         <source>BMI (Body Mass Index) :</source>
         <extracomment>Caption before the BMI result; 121 px at 100 %.</extracomment>
-        <translation>IMC (masse corporelle) :</translation>
+        <translation>IMC :</translation>
     </message>
     <message>
         <source>BMI (Body Mass Index)</source>
@@ -216,12 +216,12 @@
     <message>
         <source>The weight category calls for attention</source>
         <extracomment>Spoken description of the warning picture.</extracomment>
-        <translation>La catégorie de poids demande de l’attention</translation>
+        <translation>Catégorie de poids à surveiller</translation>
     </message>
     <message>
         <source>Approval</source>
         <extracomment>Name of the tick picture beside the message of a normal weight: the result is in order.</extracomment>
-        <translation>Approbation</translation>
+        <translation>Dans la norme</translation>
     </message>
     <message>
         <source>The weight is in the normal category</source>
@@ -236,7 +236,7 @@
     <message>
         <source>TEE (Total Energy Expenditure) :</source>
         <extracomment>Caption before the total energy expenditure result; 161 px at 100 %.</extracomment>
-        <translation>DET (dépense énergétique) :</translation>
+        <translation>Dépense énergétique totale :</translation>
     </message>
     <message>
         <source>TEE (Total Energy Expenditure)</source>
@@ -281,7 +281,7 @@
     <message>
         <source>Whole feet, with the inches in the next box</source>
         <extracomment>Spoken description of the height box in English units.</extracomment>
-        <translation>Pieds entiers, les pouces dans la case suivante</translation>
+        <translation>Pieds entiers ; les pouces vont dans le champ suivant</translation>
     </message>
     <message>
         <source>English units, height and weight cleared</source>
@@ -305,140 +305,140 @@
     <message numerus="yes">
         <source>Appropriate weight %1 to %2 pounds</source>
         <extracomment>Spoken after a pause in typing, and when the range is read. %1 and %2 are the lower and upper limits as shown, whole numbers; the noun takes the form that the upper limit asks for.</extracomment>
-        <translation type="unfinished">
+        <translation>
+            <numerusform>Poids adapté de %1 à %2 livre</numerusform>
             <numerusform>Poids adapté de %1 à %2 livres</numerusform>
-            <numerusform></numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Appropriate weight %1 to %2 kilograms</source>
         <extracomment>Spoken after a pause in typing, and when the range is read. %1 and %2 are the lower and upper limits as shown, whole numbers; the noun takes the form that the upper limit asks for.</extracomment>
-        <translation type="unfinished">
+        <translation>
+            <numerusform>Poids adapté de %1 à %2 kilogramme</numerusform>
             <numerusform>Poids adapté de %1 à %2 kilogrammes</numerusform>
-            <numerusform></numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Total energy expenditure %1 kilocalories</source>
         <extracomment>Spoken after a pause in typing. %1 is the total energy expenditure per day as shown, a whole number with grouped thousands; the noun takes the form that the number asks for.</extracomment>
-        <translation type="unfinished">
-            <numerusform>Dépense énergétique totale %1 kilocalories</numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dépense énergétique totale : %1 kilocalorie</numerusform>
+            <numerusform>Dépense énergétique totale : %1 kilocalories</numerusform>
         </translation>
     </message>
     <message>
         <source>Not pasted: only a number can go here</source>
         <extracomment>Tooltip under a measurement box, also spoken, when a paste holds no number; no room limit.</extracomment>
-        <translation>Non collé : seul un nombre peut aller ici</translation>
+        <translation>Collage refusé : seul un nombre est accepté ici</translation>
     </message>
     <message>
         <source>Metric</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option for metric units, in words, never symbols.</extracomment>
-        <translation type="unfinished">kg, cm</translation>
+        <translation>Unités métriques</translation>
     </message>
     <message>
         <source>English</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option for English units (pounds, feet and inches), in words, never symbols: the unit system, not the language.</extracomment>
-        <translation type="unfinished">lb, pi</translation>
+        <translation>Unités anglo-saxonnes</translation>
     </message>
     <message>
         <source>Height in centimetres</source>
         <extracomment>What a screen reader calls the height box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Taille en centimètres</translation>
     </message>
     <message>
         <source>centimetres</source>
         <extracomment>What a screen reader says for the unit after the height box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>centimètres</translation>
     </message>
     <message>
         <source>inches</source>
         <extracomment>What a screen reader says for the unit after the inches box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pouces</translation>
     </message>
     <message>
         <source>Weight in kilograms</source>
         <extracomment>What a screen reader calls the weight box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Poids en kilogrammes</translation>
     </message>
     <message>
         <source>kilograms</source>
         <extracomment>What a screen reader says for the unit after the weight box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kilogrammes</translation>
     </message>
     <message>
         <source>Appropriate weight in kilograms</source>
         <extracomment>What a screen reader calls the box of the appropriate weight range in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Poids adapté en kilogrammes</translation>
     </message>
     <message>
         <source>18 to 29</source>
         <extracomment>What a screen reader calls the age option &quot;18-29&quot;, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De 18 à 29</translation>
     </message>
     <message>
         <source>30 to 59</source>
         <extracomment>What a screen reader calls the age option &quot;30-59&quot;, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De 30 à 59</translation>
     </message>
     <message>
         <source>Male</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option: the whole word, no abbreviation.</extracomment>
-        <translation type="unfinished">Homme</translation>
+        <translation>Homme</translation>
     </message>
     <message>
         <source>Female</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option: the whole word, no abbreviation.</extracomment>
-        <translation type="unfinished">Femme</translation>
+        <translation>Femme</translation>
     </message>
     <message>
         <source>BMI in kilograms per square metre:</source>
         <extracomment>What a screen reader says for the heading of the BMI scale, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>IMC en kilogrammes par mètre carré :</translation>
     </message>
     <message>
         <source>Bar from 12 to 36 kilograms per square metre that ends at the body mass index</source>
         <extracomment>Spoken description of the bar of the BMI scale, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Barre de 12 à 36 kilogrammes par mètre carré qui s’arrête à la valeur de l’indice de masse corporelle</translation>
     </message>
     <message>
         <source>kilograms per square metre</source>
         <extracomment>What a screen reader says for the unit after the BMI result, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kilogrammes par mètre carré</translation>
     </message>
     <message>
         <source>kilocalories</source>
         <extracomment>What a screen reader says for the unit after the energy result.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kilocalories</translation>
     </message>
     <message>
         <source>feet</source>
         <extracomment>What a screen reader says for the unit after the height box in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pieds</translation>
     </message>
     <message>
         <source>pounds</source>
         <extracomment>What a screen reader says for the unit after the weight box in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>livres</translation>
     </message>
     <message>
         <source>Appropriate weight in pounds</source>
         <extracomment>What a screen reader calls the box of the appropriate weight range in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Poids adapté en livres</translation>
     </message>
     <message>
         <source>Height in feet</source>
         <extracomment>What a screen reader calls the height box in English units: it takes whole feet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Taille en pieds</translation>
     </message>
     <message>
         <source>Weight in pounds</source>
         <extracomment>What a screen reader calls the weight box in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Poids en livres</translation>
     </message>
 </context>
 <context>
@@ -456,12 +456,12 @@
     <message>
         <source>Somatra is a compact application designed to help you estimate the body mass index (BMI) and daily energy expenditure (TEE) in order to create an appropriate nutrition plan.</source>
         <extracomment>What the program is for; 369 px wide and 4 lines at 100 %.</extracomment>
-        <translation>Somatra est une application compacte qui vous aide à estimer l’indice de masse corporelle (IMC) et la dépense énergétique journalière (DET) pour établir un plan nutritionnel adapté.</translation>
+        <translation>Somatra est une application compacte qui vous aide à estimer l’indice de masse corporelle (IMC) et la dépense énergétique totale journalière (DET) pour établir un plan nutritionnel adapté.</translation>
     </message>
     <message>
         <source>Who makes Somatra</source>
         <extracomment>Spoken description of the maker&apos;s notice.</extracomment>
-        <translation>Qui fait Somatra</translation>
+        <translation>Qui développe Somatra</translation>
     </message>
     <message>
         <source>Opens the Somatra home page in the web browser</source>
@@ -494,12 +494,12 @@
     <message>
         <source>vendors, domestic workers, students, transport workers, roofers,hunters, fisherman, some manufacturing jobs</source>
         <extracomment>Examples of occupations of moderate-intensity activity at work, shown in parentheses under the options: 473 px wide, 2 lines at 100 %.</extracomment>
-        <translation>vendeurs, employés de maison, étudiants, transporteurs, couvreurs, chasseurs, pêcheurs, certains métiers de production</translation>
+        <translation>vendeurs, employés de maison, étudiants, employés des transports, couvreurs, chasseurs, pêcheurs, certains emplois industriels</translation>
     </message>
     <message>
         <source>workers, farmers, masons that all the work done by hand</source>
         <extracomment>Examples of occupations of high-intensity activity at work, shown in parentheses under the options: 473 px wide, 2 lines at 100 %.</extracomment>
-        <translation>ouvriers, agriculteurs, maçons qui font tout le travail à la main</translation>
+        <translation>ouvriers, agriculteurs, maçons, dont tout le travail se fait à la main</translation>
     </message>
     <message>
         <source>reduced weight</source>
@@ -509,17 +509,17 @@
     <message>
         <source>BMI is lower than 18.5 kg/m2 (protein-energy malnutrition)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>IMC inférieur à 18,5 kg/m² (malnutrition protéino-énergétique)</translation>
+        <translation>IMC inférieur à 18,5 kg/m² (malnutrition protéino-énergétique)</translation>
     </message>
     <message>
         <source>normal weight</source>
         <extracomment>Spoken weight category after the BMI (&quot;BMI 22.9, normal weight&quot;), also read on the BMI scale.</extracomment>
-        <translation>corpulence normale</translation>
+        <translation>poids normal</translation>
     </message>
     <message>
         <source>BMI is in the rang from 18.5 to 25 kg/m2 (normal weight)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>IMC de 18,5 à 25 kg/m² (corpulence normale)</translation>
+        <translation>IMC de 18,5 à 25 kg/m² (poids normal)</translation>
     </message>
     <message>
         <source>overweight</source>
@@ -529,7 +529,7 @@
     <message>
         <source>BMI is in the rang from 25 to 30 kg/m2 (overweight)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>IMC de 25 à 30 kg/m² (surpoids)</translation>
+        <translation>IMC de 25 à 30 kg/m² (surpoids)</translation>
     </message>
     <message>
         <source>obesity</source>
@@ -539,7 +539,7 @@
     <message>
         <source>BMI is greater than 30 kg/m2 (obesity)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>IMC supérieur à 30 kg/m² (obésité)</translation>
+        <translation>IMC supérieur à 30 kg/m² (obésité)</translation>
     </message>
     <message>
         <source>please check the weight</source>
@@ -549,7 +549,7 @@
     <message>
         <source>Please check the weight: no adult has ever weighed that</source>
         <extracomment>Shown in place of the category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces. The weight is below or above that of any adult ever recorded.</extracomment>
-        <translation>Vérifiez le poids : aucun adulte n’a jamais pesé cela</translation>
+        <translation>Vérifiez le poids : aucun adulte n’a jamais eu ce poids</translation>
     </message>
     <message>
         <source>please check the height</source>
@@ -559,7 +559,7 @@
     <message>
         <source>Please check the height: no adult has ever measured that</source>
         <extracomment>Shown in place of the category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces. The height is below or above that of any adult ever recorded.</extracomment>
-        <translation>Vérifiez la taille : aucun adulte n’a jamais mesuré cela</translation>
+        <translation>Vérifiez la taille : aucun adulte n’a jamais eu cette taille</translation>
     </message>
     <message>
         <source>please check weight and height</source>
@@ -569,12 +569,12 @@
     <message>
         <source>Please check weight and height: no adult has ever measured those</source>
         <extracomment>Shown in place of the category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces. Weight and height are both beyond those of any adult ever recorded.</extracomment>
-        <translation>Vérifiez poids et taille : aucun adulte n’a jamais eu ces mesures</translation>
+        <translation>Vérifiez le poids et la taille : aucun adulte n’a jamais eu ces mesures</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>What a screen reader calls a scale: %1 its name, %2 its reading.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>%1 of %2</source>

@@ -11,7 +11,7 @@
     <message>
         <source>Units</source>
         <extracomment>Title of the group of unit options; 169 px at 100 %.</extracomment>
-        <translation>Одиниці</translation>
+        <translation>Одиниці виміру</translation>
     </message>
     <message>
         <source>Metric</source>
@@ -26,7 +26,7 @@
     <message>
         <source>English</source>
         <extracomment>Caption of the option for English units (pounds, feet and inches): the unit system, not the language; 45 px at 100 %. Screen readers say its spoken name instead.</extracomment>
-        <translation>фн, фт</translation>
+        <translation>фн, фут</translation>
     </message>
     <message>
         <source>Pounds, feet and inches</source>
@@ -71,7 +71,7 @@
     <message>
         <source>Range of body weight appropriate for the height</source>
         <extracomment>Spoken description of the appropriate weight range.</extracomment>
-        <translation>Діапазон маси тіла, відповідної зросту</translation>
+        <translation>Діапазон належної ваги для вказаного зросту</translation>
     </message>
     <message>
         <source>Appropriate weight (kg)</source>
@@ -221,27 +221,27 @@
     <message>
         <source>Approval</source>
         <extracomment>Name of the tick picture beside the message of a normal weight: the result is in order.</extracomment>
-        <translation>Схвалення</translation>
+        <translation>Норма</translation>
     </message>
     <message>
         <source>The weight is in the normal category</source>
         <extracomment>Spoken description of the tick picture.</extracomment>
-        <translation>Маса тіла в нормальній категорії</translation>
+        <translation>Маса тіла в межах норми</translation>
     </message>
     <message>
         <source>Weight category of the body mass index</source>
         <extracomment>Spoken description of the weight category message.</extracomment>
-        <translation>Категорія маси тіла за індексом маси тіла</translation>
+        <translation>Категорія маси тіла за ІМТ</translation>
     </message>
     <message>
         <source>TEE (Total Energy Expenditure) :</source>
         <extracomment>Caption before the total energy expenditure result; 161 px at 100 %.</extracomment>
-        <translation>ЗВЕ (загальні витрати енергії):</translation>
+        <translation>Загальні витрати енергії:</translation>
     </message>
     <message>
         <source>TEE (Total Energy Expenditure)</source>
         <extracomment>What a screen reader calls the total energy expenditure result box.</extracomment>
-        <translation>ЗВЕ (загальні витрати енергії)</translation>
+        <translation>Загальні витрати енергії</translation>
     </message>
     <message>
         <source>Kilocalories per day</source>
@@ -261,7 +261,7 @@
     <message>
         <source>Menu bar</source>
         <extracomment>Spoken when F10 takes the keyboard to the menu bar.</extracomment>
-        <translation>Смуга меню</translation>
+        <translation>Смужка меню</translation>
     </message>
     <message>
         <source>ft</source>
@@ -271,12 +271,12 @@
     <message>
         <source>lbs</source>
         <extracomment>Unit after the weight box in English units, short for pounds; 41 px at 100 %. Screen readers say its spoken name instead.</extracomment>
-        <translation>фнт</translation>
+        <translation>фунт</translation>
     </message>
     <message>
         <source>Appropriate weight (lbs)</source>
         <extracomment>Title of the box that shows the appropriate weight range in English units; 137 px at 100 %. Screen readers say its spoken name instead.</extracomment>
-        <translation>Належна вага (фнт)</translation>
+        <translation>Належна вага (фунт)</translation>
     </message>
     <message>
         <source>Whole feet, with the inches in the next box</source>
@@ -305,28 +305,28 @@
     <message numerus="yes">
         <source>Appropriate weight %1 to %2 pounds</source>
         <extracomment>Spoken after a pause in typing, and when the range is read. %1 and %2 are the lower and upper limits as shown, whole numbers; the noun takes the form that the upper limit asks for.</extracomment>
-        <translation type="unfinished">
+        <translation>
+            <numerusform>Належна вага від %1 до %2 фунта</numerusform>
             <numerusform>Належна вага від %1 до %2 фунтів</numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+            <numerusform>Належна вага від %1 до %2 фунтів</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Appropriate weight %1 to %2 kilograms</source>
         <extracomment>Spoken after a pause in typing, and when the range is read. %1 and %2 are the lower and upper limits as shown, whole numbers; the noun takes the form that the upper limit asks for.</extracomment>
-        <translation type="unfinished">
+        <translation>
+            <numerusform>Належна вага від %1 до %2 кілограма</numerusform>
             <numerusform>Належна вага від %1 до %2 кілограмів</numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+            <numerusform>Належна вага від %1 до %2 кілограмів</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Total energy expenditure %1 kilocalories</source>
         <extracomment>Spoken after a pause in typing. %1 is the total energy expenditure per day as shown, a whole number with grouped thousands; the noun takes the form that the number asks for.</extracomment>
-        <translation type="unfinished">
-            <numerusform>Загальні витрати енергії %1 кілокалорій</numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Загальні витрати енергії: %1 кілокалорія</numerusform>
+            <numerusform>Загальні витрати енергії: %1 кілокалорії</numerusform>
+            <numerusform>Загальні витрати енергії: %1 кілокалорій</numerusform>
         </translation>
     </message>
     <message>
@@ -338,110 +338,110 @@
         <source>Metric</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option for metric units, in words, never symbols.</extracomment>
-        <translation type="unfinished">кг, см</translation>
+        <translation>Метричні одиниці</translation>
     </message>
     <message>
         <source>English</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option for English units (pounds, feet and inches), in words, never symbols: the unit system, not the language.</extracomment>
-        <translation type="unfinished">фн, фт</translation>
+        <translation>Англійські одиниці</translation>
     </message>
     <message>
         <source>Height in centimetres</source>
         <extracomment>What a screen reader calls the height box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Зріст у сантиметрах</translation>
     </message>
     <message>
         <source>centimetres</source>
         <extracomment>What a screen reader says for the unit after the height box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>сантиметри</translation>
     </message>
     <message>
         <source>inches</source>
         <extracomment>What a screen reader says for the unit after the inches box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>дюйми</translation>
     </message>
     <message>
         <source>Weight in kilograms</source>
         <extracomment>What a screen reader calls the weight box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Вага в кілограмах</translation>
     </message>
     <message>
         <source>kilograms</source>
         <extracomment>What a screen reader says for the unit after the weight box in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>кілограми</translation>
     </message>
     <message>
         <source>Appropriate weight in kilograms</source>
         <extracomment>What a screen reader calls the box of the appropriate weight range in metric units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Належна вага в кілограмах</translation>
     </message>
     <message>
         <source>18 to 29</source>
         <extracomment>What a screen reader calls the age option &quot;18-29&quot;, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Від 18 до 29</translation>
     </message>
     <message>
         <source>30 to 59</source>
         <extracomment>What a screen reader calls the age option &quot;30-59&quot;, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Від 30 до 59</translation>
     </message>
     <message>
         <source>Male</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option: the whole word, no abbreviation.</extracomment>
-        <translation type="unfinished">Чол.</translation>
+        <translation>Чоловіча</translation>
     </message>
     <message>
         <source>Female</source>
         <comment>spoken name</comment>
         <extracomment>What a screen reader calls the option: the whole word, no abbreviation.</extracomment>
-        <translation type="unfinished">Жін.</translation>
+        <translation>Жіноча</translation>
     </message>
     <message>
         <source>BMI in kilograms per square metre:</source>
         <extracomment>What a screen reader says for the heading of the BMI scale, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Індекс маси тіла в кілограмах на квадратний метр:</translation>
     </message>
     <message>
         <source>Bar from 12 to 36 kilograms per square metre that ends at the body mass index</source>
         <extracomment>Spoken description of the bar of the BMI scale, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Смуга від 12 до 36 кілограмів на квадратний метр, що закінчується на значенні індексу маси тіла</translation>
     </message>
     <message>
         <source>kilograms per square metre</source>
         <extracomment>What a screen reader says for the unit after the BMI result, in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>кілограми на квадратний метр</translation>
     </message>
     <message>
         <source>kilocalories</source>
         <extracomment>What a screen reader says for the unit after the energy result.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>кілокалорії</translation>
     </message>
     <message>
         <source>feet</source>
         <extracomment>What a screen reader says for the unit after the height box in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>фути</translation>
     </message>
     <message>
         <source>pounds</source>
         <extracomment>What a screen reader says for the unit after the weight box in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>фунти</translation>
     </message>
     <message>
         <source>Appropriate weight in pounds</source>
         <extracomment>What a screen reader calls the box of the appropriate weight range in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Належна вага у фунтах</translation>
     </message>
     <message>
         <source>Height in feet</source>
         <extracomment>What a screen reader calls the height box in English units: it takes whole feet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Зріст у футах</translation>
     </message>
     <message>
         <source>Weight in pounds</source>
         <extracomment>What a screen reader calls the weight box in English units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Вага у фунтах</translation>
     </message>
 </context>
 <context>
@@ -454,12 +454,12 @@
     <message>
         <source>What Somatra is for</source>
         <extracomment>Spoken description of the text that says what the program is for.</extracomment>
-        <translation>Для чого Somatra</translation>
+        <translation>Призначення Somatra</translation>
     </message>
     <message>
         <source>Somatra is a compact application designed to help you estimate the body mass index (BMI) and daily energy expenditure (TEE) in order to create an appropriate nutrition plan.</source>
         <extracomment>What the program is for; 369 px wide and 4 lines at 100 %.</extracomment>
-        <translation>Somatra — компактна програма, яка допомагає оцінити індекс маси тіла (ІМТ) і добові витрати енергії (ЗВЕ), щоб скласти відповідний план харчування.</translation>
+        <translation>Somatra — компактна програма, яка допомагає оцінити індекс маси тіла (ІМТ) і загальні добові витрати енергії, щоб скласти відповідний план харчування.</translation>
     </message>
     <message>
         <source>Who makes Somatra</source>
@@ -512,7 +512,7 @@
     <message>
         <source>BMI is lower than 18.5 kg/m2 (protein-energy malnutrition)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>ІМТ нижче 18,5 кг/м² (білково-енергетична недостатність)</translation>
+        <translation>ІМТ нижче 18,5 кг/м² (білково-енергетична недостатність)</translation>
     </message>
     <message>
         <source>normal weight</source>
@@ -522,7 +522,7 @@
     <message>
         <source>BMI is in the rang from 18.5 to 25 kg/m2 (normal weight)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>ІМТ від 18,5 до 25 кг/м² (нормальна маса тіла)</translation>
+        <translation>ІМТ від 18,5 до 25 кг/м² (нормальна маса тіла)</translation>
     </message>
     <message>
         <source>overweight</source>
@@ -532,7 +532,7 @@
     <message>
         <source>BMI is in the rang from 25 to 30 kg/m2 (overweight)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>ІМТ від 25 до 30 кг/м² (надлишкова маса тіла)</translation>
+        <translation>ІМТ від 25 до 30 кг/м² (надлишкова маса тіла)</translation>
     </message>
     <message>
         <source>obesity</source>
@@ -542,7 +542,7 @@
     <message>
         <source>BMI is greater than 30 kg/m2 (obesity)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>ІМТ понад 30 кг/м² (ожиріння)</translation>
+        <translation>ІМТ понад 30 кг/м² (ожиріння)</translation>
     </message>
     <message>
         <source>please check the weight</source>
@@ -552,7 +552,7 @@
     <message>
         <source>Please check the weight: no adult has ever weighed that</source>
         <extracomment>Shown in place of the category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces. The weight is below or above that of any adult ever recorded.</extracomment>
-        <translation>Перевірте вагу: жоден дорослий ніколи стільки не важив</translation>
+        <translation>Перевірте вагу: жоден дорослий ніколи не мав такої ваги</translation>
     </message>
     <message>
         <source>please check the height</source>
@@ -572,7 +572,7 @@
     <message>
         <source>Please check weight and height: no adult has ever measured those</source>
         <extracomment>Shown in place of the category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces. Weight and height are both beyond those of any adult ever recorded.</extracomment>
-        <translation>Перевірте вагу й зріст: жоден дорослий ніколи не мав таких мір</translation>
+        <translation>Перевірте вагу й зріст: жоден дорослий не мав таких параметрів</translation>
     </message>
     <message>
         <source>%1: %2</source>
