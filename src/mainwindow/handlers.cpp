@@ -204,23 +204,28 @@ void Form1::Option13_Click()
 // inputs and units that the switch leaves, also where the boxes were empty already.
 void Form1::SwitchUnits(bool english)
 {
-    //: Unit after the height box in English units, short for feet; 25 px at 100 %. Screen readers say
-    //: its spoken name instead.
+    //: Unit after the height box in English units, short for feet; 25 px at 100 %. Screen readers hear
+    //: the unit in the caption before the box.
     SetCaption(m_ui->Label2, english ? tr("ft") : tr("cm"));
-    //: Unit after the weight box in English units, short for pounds; 41 px at 100 %. Screen readers say
-    //: its spoken name instead.
+    //: Unit after the weight box in English units, short for pounds; 41 px at 100 %. Screen readers hear
+    //: the unit in the caption before the box.
     SetCaption(m_ui->Label1, english ? tr("lbs") : tr("kg"));
     platform::SetTitle(m_ui->Frame5,
         //: Title of the box that shows the appropriate weight range in English units; 137 px at 100 %.
         //: Screen readers say its spoken name instead.
         english ? tr("Appropriate weight (lbs)") : tr("Appropriate weight (kg)"));
-    // Screen readers say the units in words: a speech synthesizer spells "kg" or "ft" out.
-    m_ui->Label2->setAccessibleName(
-        //: What a screen reader says for the unit after the height box in English units.
-        english ? tr("feet") : tr("centimetres"));
-    m_ui->Label1->setAccessibleName(
-        //: What a screen reader says for the unit after the weight box in English units.
-        english ? tr("pounds") : tr("kilograms"));
+    // Screen readers hear the units in words, in the captions before the boxes: a speech synthesizer
+    // spells "kg" or "ft" out.
+    m_ui->Label7->setAccessibleName(english
+            //: What a screen reader says for the caption before the height box in English units; the
+            //: feet and the inches follow it.
+            ? tr("Height in feet and inches:")
+            : tr("Height in centimetres:"));
+    m_ui->Label6->setAccessibleName(english
+            //: What a screen reader says for the caption before the weight box in English units; the
+            //: weight follows it.
+            ? tr("Weight in pounds:")
+            : tr("Weight in kilograms:"));
     m_ui->Frame5->setAccessibleName(english
             //: What a screen reader calls the box of the appropriate weight range in English units.
             ? tr("Appropriate weight in pounds")

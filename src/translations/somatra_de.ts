@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>cm</source>
-        <extracomment>Unit after the height box, short for centimetres; 25 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the height box, short for centimetres; 25 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>cm</translation>
     </message>
     <message>
@@ -55,7 +55,7 @@
     </message>
     <message>
         <source>inch</source>
-        <extracomment>Unit after the inches box; 33 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the inches box; 33 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>Zoll</translation>
     </message>
     <message>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>kg</source>
-        <extracomment>Unit after the weight box, short for kilograms; 41 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the weight box, short for kilograms; 41 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>kg</translation>
     </message>
     <message>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>kg/m</source>
-        <extracomment>Unit after the BMI result, followed by a raised &quot;2&quot;; 33 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the BMI result, followed by a raised &quot;2&quot;; 33 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>kg/m</translation>
     </message>
     <message>
@@ -250,7 +250,7 @@
     </message>
     <message>
         <source>kcal</source>
-        <extracomment>Unit after the energy result, short for kilocalories; 33 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the energy result, short for kilocalories; 33 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>kcal</translation>
     </message>
     <message>
@@ -265,12 +265,12 @@
     </message>
     <message>
         <source>ft</source>
-        <extracomment>Unit after the height box in English units, short for feet; 25 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the height box in English units, short for feet; 25 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>Fuß</translation>
     </message>
     <message>
         <source>lbs</source>
-        <extracomment>Unit after the weight box in English units, short for pounds; 41 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the weight box in English units, short for pounds; 41 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>lb</translation>
     </message>
     <message>
@@ -349,24 +349,9 @@
         <translation>Größe in Zentimetern</translation>
     </message>
     <message>
-        <source>centimetres</source>
-        <extracomment>What a screen reader says for the unit after the height box in metric units.</extracomment>
-        <translation>Zentimeter</translation>
-    </message>
-    <message>
-        <source>inches</source>
-        <extracomment>What a screen reader says for the unit after the inches box.</extracomment>
-        <translation>Zoll</translation>
-    </message>
-    <message>
         <source>Weight in kilograms</source>
         <extracomment>What a screen reader calls the weight box in metric units.</extracomment>
         <translation>Gewicht in Kilogramm</translation>
-    </message>
-    <message>
-        <source>kilograms</source>
-        <extracomment>What a screen reader says for the unit after the weight box in metric units.</extracomment>
-        <translation>Kilogramm</translation>
     </message>
     <message>
         <source>Appropriate weight in kilograms</source>
@@ -406,26 +391,6 @@
         <translation>Balken von 12 bis 36 Kilogramm pro Quadratmeter, der beim Wert des Body-Mass-Index endet</translation>
     </message>
     <message>
-        <source>kilograms per square metre</source>
-        <extracomment>What a screen reader says for the unit after the BMI result, in words.</extracomment>
-        <translation>Kilogramm pro Quadratmeter</translation>
-    </message>
-    <message>
-        <source>kilocalories</source>
-        <extracomment>What a screen reader says for the unit after the energy result.</extracomment>
-        <translation>Kilokalorien</translation>
-    </message>
-    <message>
-        <source>feet</source>
-        <extracomment>What a screen reader says for the unit after the height box in English units.</extracomment>
-        <translation>Fuß</translation>
-    </message>
-    <message>
-        <source>pounds</source>
-        <extracomment>What a screen reader says for the unit after the weight box in English units.</extracomment>
-        <translation>Pfund</translation>
-    </message>
-    <message>
         <source>Appropriate weight in pounds</source>
         <extracomment>What a screen reader calls the box of the appropriate weight range in English units.</extracomment>
         <translation>Angemessenes Gewicht in Pfund</translation>
@@ -439,6 +404,36 @@
         <source>Weight in pounds</source>
         <extracomment>What a screen reader calls the weight box in English units.</extracomment>
         <translation>Gewicht in Pfund</translation>
+    </message>
+    <message>
+        <source>Height in centimetres:</source>
+        <extracomment>What a screen reader says for the caption before the height box in metric units; the height follows it.</extracomment>
+        <translation>Größe in Zentimetern:</translation>
+    </message>
+    <message>
+        <source>Weight in kilograms:</source>
+        <extracomment>What a screen reader says for the caption before the weight box in metric units; the weight follows it.</extracomment>
+        <translation>Gewicht in Kilogramm:</translation>
+    </message>
+    <message>
+        <source>Body mass index in kilograms per square metre:</source>
+        <extracomment>What a screen reader says for the caption before the BMI result; the BMI follows it.</extracomment>
+        <translation>Body-Mass-Index in Kilogramm pro Quadratmeter:</translation>
+    </message>
+    <message>
+        <source>Total energy expenditure in kilocalories per day:</source>
+        <extracomment>What a screen reader says for the caption before the total energy expenditure; the figure follows it.</extracomment>
+        <translation>Gesamtenergieumsatz in Kilokalorien pro Tag:</translation>
+    </message>
+    <message>
+        <source>Height in feet and inches:</source>
+        <extracomment>What a screen reader says for the caption before the height box in English units; the feet and the inches follow it.</extracomment>
+        <translation>Größe in Fuß und Zoll:</translation>
+    </message>
+    <message>
+        <source>Weight in pounds:</source>
+        <extracomment>What a screen reader says for the caption before the weight box in English units; the weight follows it.</extracomment>
+        <translation>Gewicht in Pfund:</translation>
     </message>
 </context>
 <context>
@@ -509,7 +504,7 @@
     <message>
         <source>BMI is lower than 18.5 kg/m2 (protein-energy malnutrition)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>BMI unter 18,5 kg/m² (Protein-Energie-Mangelernährung)</translation>
+        <translation>BMI unter 18,5&#xa0;kg/m² (Protein-Energie-Mangelernährung)</translation>
     </message>
     <message>
         <source>normal weight</source>
@@ -519,7 +514,7 @@
     <message>
         <source>BMI is in the rang from 18.5 to 25 kg/m2 (normal weight)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>BMI im Bereich von 18,5 bis 25 kg/m² (Normalgewicht)</translation>
+        <translation>BMI im Bereich von 18,5 bis 25&#xa0;kg/m² (Normalgewicht)</translation>
     </message>
     <message>
         <source>overweight</source>
@@ -529,7 +524,7 @@
     <message>
         <source>BMI is in the rang from 25 to 30 kg/m2 (overweight)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>BMI im Bereich von 25 bis 30 kg/m² (Übergewicht)</translation>
+        <translation>BMI im Bereich von 25 bis 30&#xa0;kg/m² (Übergewicht)</translation>
     </message>
     <message>
         <source>obesity</source>
@@ -539,7 +534,7 @@
     <message>
         <source>BMI is greater than 30 kg/m2 (obesity)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>BMI über 30 kg/m² (Adipositas)</translation>
+        <translation>BMI über 30&#xa0;kg/m² (Adipositas)</translation>
     </message>
     <message>
         <source>please check the weight</source>

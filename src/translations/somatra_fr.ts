@@ -36,11 +36,11 @@
     <message>
         <source>Height:</source>
         <extracomment>Caption before the height box; 41 px at 100 %.</extracomment>
-        <translation>Taille :</translation>
+        <translation>Taille&#xa0;:</translation>
     </message>
     <message>
         <source>cm</source>
-        <extracomment>Unit after the height box, short for centimetres; 25 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the height box, short for centimetres; 25 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>cm</translation>
     </message>
     <message>
@@ -55,17 +55,17 @@
     </message>
     <message>
         <source>inch</source>
-        <extracomment>Unit after the inches box; 33 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the inches box; 33 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>po</translation>
     </message>
     <message>
         <source>Weight:</source>
         <extracomment>Caption before the weight box; 41 px at 100 %.</extracomment>
-        <translation>Poids :</translation>
+        <translation>Poids&#xa0;:</translation>
     </message>
     <message>
         <source>kg</source>
-        <extracomment>Unit after the weight box, short for kilograms; 41 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the weight box, short for kilograms; 41 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>kg</translation>
     </message>
     <message>
@@ -161,7 +161,7 @@
     <message>
         <source>Body mass:</source>
         <extracomment>Caption of the weight categories under the BMI scale; 81 px at 100 %.</extracomment>
-        <translation>Corpulence :</translation>
+        <translation>Corpulence&#xa0;:</translation>
     </message>
     <message>
         <source>Reduced weight</source>
@@ -191,7 +191,7 @@
     <message>
         <source>BMI (Body Mass Index) :</source>
         <extracomment>Caption before the BMI result; 121 px at 100 %.</extracomment>
-        <translation>IMC :</translation>
+        <translation>IMC&#xa0;:</translation>
     </message>
     <message>
         <source>BMI (Body Mass Index)</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>kg/m</source>
-        <extracomment>Unit after the BMI result, followed by a raised &quot;2&quot;; 33 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the BMI result, followed by a raised &quot;2&quot;; 33 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>kg/m</translation>
     </message>
     <message>
@@ -236,7 +236,7 @@
     <message>
         <source>TEE (Total Energy Expenditure) :</source>
         <extracomment>Caption before the total energy expenditure result; 161 px at 100 %.</extracomment>
-        <translation>Dépense énergétique totale :</translation>
+        <translation>Dépense énergétique totale&#xa0;:</translation>
     </message>
     <message>
         <source>TEE (Total Energy Expenditure)</source>
@@ -250,7 +250,7 @@
     </message>
     <message>
         <source>kcal</source>
-        <extracomment>Unit after the energy result, short for kilocalories; 33 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the energy result, short for kilocalories; 33 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>kcal</translation>
     </message>
     <message>
@@ -265,12 +265,12 @@
     </message>
     <message>
         <source>ft</source>
-        <extracomment>Unit after the height box in English units, short for feet; 25 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the height box in English units, short for feet; 25 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>pi</translation>
     </message>
     <message>
         <source>lbs</source>
-        <extracomment>Unit after the weight box in English units, short for pounds; 41 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the weight box in English units, short for pounds; 41 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>lb</translation>
     </message>
     <message>
@@ -281,7 +281,7 @@
     <message>
         <source>Whole feet, with the inches in the next box</source>
         <extracomment>Spoken description of the height box in English units.</extracomment>
-        <translation>Pieds entiers ; les pouces vont dans le champ suivant</translation>
+        <translation>Pieds entiers&#xa0;; les pouces vont dans le champ suivant</translation>
     </message>
     <message>
         <source>English units, height and weight cleared</source>
@@ -322,14 +322,14 @@
         <source>Total energy expenditure %1 kilocalories</source>
         <extracomment>Spoken after a pause in typing. %1 is the total energy expenditure per day as shown, a whole number with grouped thousands; the noun takes the form that the number asks for.</extracomment>
         <translation>
-            <numerusform>Dépense énergétique totale : %1 kilocalorie</numerusform>
-            <numerusform>Dépense énergétique totale : %1 kilocalories</numerusform>
+            <numerusform>Dépense énergétique totale&#xa0;: %1 kilocalorie</numerusform>
+            <numerusform>Dépense énergétique totale&#xa0;: %1 kilocalories</numerusform>
         </translation>
     </message>
     <message>
         <source>Not pasted: only a number can go here</source>
         <extracomment>Tooltip under a measurement box, also spoken, when a paste holds no number; no room limit.</extracomment>
-        <translation>Collage refusé : seul un nombre est accepté ici</translation>
+        <translation>Collage refusé&#xa0;: seul un nombre est accepté ici</translation>
     </message>
     <message>
         <source>Metric</source>
@@ -349,24 +349,9 @@
         <translation>Taille en centimètres</translation>
     </message>
     <message>
-        <source>centimetres</source>
-        <extracomment>What a screen reader says for the unit after the height box in metric units.</extracomment>
-        <translation>centimètres</translation>
-    </message>
-    <message>
-        <source>inches</source>
-        <extracomment>What a screen reader says for the unit after the inches box.</extracomment>
-        <translation>pouces</translation>
-    </message>
-    <message>
         <source>Weight in kilograms</source>
         <extracomment>What a screen reader calls the weight box in metric units.</extracomment>
         <translation>Poids en kilogrammes</translation>
-    </message>
-    <message>
-        <source>kilograms</source>
-        <extracomment>What a screen reader says for the unit after the weight box in metric units.</extracomment>
-        <translation>kilogrammes</translation>
     </message>
     <message>
         <source>Appropriate weight in kilograms</source>
@@ -398,32 +383,12 @@
     <message>
         <source>BMI in kilograms per square metre:</source>
         <extracomment>What a screen reader says for the heading of the BMI scale, in words.</extracomment>
-        <translation>IMC en kilogrammes par mètre carré :</translation>
+        <translation>IMC en kilogrammes par mètre carré&#xa0;:</translation>
     </message>
     <message>
         <source>Bar from 12 to 36 kilograms per square metre that ends at the body mass index</source>
         <extracomment>Spoken description of the bar of the BMI scale, in words.</extracomment>
         <translation>Barre de 12 à 36 kilogrammes par mètre carré qui s’arrête à la valeur de l’indice de masse corporelle</translation>
-    </message>
-    <message>
-        <source>kilograms per square metre</source>
-        <extracomment>What a screen reader says for the unit after the BMI result, in words.</extracomment>
-        <translation>kilogrammes par mètre carré</translation>
-    </message>
-    <message>
-        <source>kilocalories</source>
-        <extracomment>What a screen reader says for the unit after the energy result.</extracomment>
-        <translation>kilocalories</translation>
-    </message>
-    <message>
-        <source>feet</source>
-        <extracomment>What a screen reader says for the unit after the height box in English units.</extracomment>
-        <translation>pieds</translation>
-    </message>
-    <message>
-        <source>pounds</source>
-        <extracomment>What a screen reader says for the unit after the weight box in English units.</extracomment>
-        <translation>livres</translation>
     </message>
     <message>
         <source>Appropriate weight in pounds</source>
@@ -439,6 +404,36 @@
         <source>Weight in pounds</source>
         <extracomment>What a screen reader calls the weight box in English units.</extracomment>
         <translation>Poids en livres</translation>
+    </message>
+    <message>
+        <source>Height in centimetres:</source>
+        <extracomment>What a screen reader says for the caption before the height box in metric units; the height follows it.</extracomment>
+        <translation>Taille en centimètres :</translation>
+    </message>
+    <message>
+        <source>Weight in kilograms:</source>
+        <extracomment>What a screen reader says for the caption before the weight box in metric units; the weight follows it.</extracomment>
+        <translation>Poids en kilogrammes :</translation>
+    </message>
+    <message>
+        <source>Body mass index in kilograms per square metre:</source>
+        <extracomment>What a screen reader says for the caption before the BMI result; the BMI follows it.</extracomment>
+        <translation>Indice de masse corporelle en kilogrammes par mètre carré :</translation>
+    </message>
+    <message>
+        <source>Total energy expenditure in kilocalories per day:</source>
+        <extracomment>What a screen reader says for the caption before the total energy expenditure; the figure follows it.</extracomment>
+        <translation>Dépense énergétique totale en kilocalories par jour :</translation>
+    </message>
+    <message>
+        <source>Height in feet and inches:</source>
+        <extracomment>What a screen reader says for the caption before the height box in English units; the feet and the inches follow it.</extracomment>
+        <translation>Taille en pieds et pouces :</translation>
+    </message>
+    <message>
+        <source>Weight in pounds:</source>
+        <extracomment>What a screen reader says for the caption before the weight box in English units; the weight follows it.</extracomment>
+        <translation>Poids en livres :</translation>
     </message>
 </context>
 <context>
@@ -509,7 +504,7 @@
     <message>
         <source>BMI is lower than 18.5 kg/m2 (protein-energy malnutrition)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>IMC inférieur à 18,5 kg/m² (malnutrition protéino-énergétique)</translation>
+        <translation>IMC inférieur à 18,5&#xa0;kg/m² (malnutrition&#xa0;protéino-énergétique)</translation>
     </message>
     <message>
         <source>normal weight</source>
@@ -519,7 +514,7 @@
     <message>
         <source>BMI is in the rang from 18.5 to 25 kg/m2 (normal weight)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>IMC de 18,5 à 25 kg/m² (poids normal)</translation>
+        <translation>IMC de 18,5 à 25&#xa0;kg/m² (poids normal)</translation>
     </message>
     <message>
         <source>overweight</source>
@@ -529,7 +524,7 @@
     <message>
         <source>BMI is in the rang from 25 to 30 kg/m2 (overweight)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>IMC de 25 à 30 kg/m² (surpoids)</translation>
+        <translation>IMC de 25 à 30&#xa0;kg/m² (surpoids)</translation>
     </message>
     <message>
         <source>obesity</source>
@@ -539,7 +534,7 @@
     <message>
         <source>BMI is greater than 30 kg/m2 (obesity)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>IMC supérieur à 30 kg/m² (obésité)</translation>
+        <translation>IMC supérieur à 30&#xa0;kg/m² (obésité)</translation>
     </message>
     <message>
         <source>please check the weight</source>
@@ -549,7 +544,7 @@
     <message>
         <source>Please check the weight: no adult has ever weighed that</source>
         <extracomment>Shown in place of the category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces. The weight is below or above that of any adult ever recorded.</extracomment>
-        <translation>Vérifiez le poids : aucun adulte n’a jamais eu ce poids</translation>
+        <translation>Vérifiez le poids&#xa0;: aucun adulte n’a jamais eu ce poids</translation>
     </message>
     <message>
         <source>please check the height</source>
@@ -559,7 +554,7 @@
     <message>
         <source>Please check the height: no adult has ever measured that</source>
         <extracomment>Shown in place of the category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces. The height is below or above that of any adult ever recorded.</extracomment>
-        <translation>Vérifiez la taille : aucun adulte n’a jamais eu cette taille</translation>
+        <translation>Vérifiez la taille&#xa0;: aucun adulte n’a jamais eu cette taille</translation>
     </message>
     <message>
         <source>please check weight and height</source>
@@ -569,12 +564,12 @@
     <message>
         <source>Please check weight and height: no adult has ever measured those</source>
         <extracomment>Shown in place of the category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces. Weight and height are both beyond those of any adult ever recorded.</extracomment>
-        <translation>Vérifiez le poids et la taille : aucun adulte n’a jamais eu ces mesures</translation>
+        <translation>Vérifiez le poids et la taille&#xa0;: aucun adulte n’a jamais eu ces mesures</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>What a screen reader calls a scale: %1 its name, %2 its reading.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 of %2</source>

