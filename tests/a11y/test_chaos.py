@@ -20,48 +20,86 @@ LOST = ("NoReply", "ServiceUnknown", "NameHasNoOwner", "Disconnected")  # the pr
 
 
 def fail(why):
-    sys.exit(f"FAIL (seed {seed}): {why}\n" + open(os.environ["SOMATRA_LOG"], errors="replace").read()[-3000:])
+    sys.exit(
+        f"FAIL (seed {seed}): {why}\n" + open(os.environ["SOMATRA_LOG"], errors="replace").read()[-3000:]
+    )
 
 
 def call(path, interface, method, args=None):
     try:
         return bus.call_sync(app, path, interface, method, args, None, 0, 5000).unpack()
     except GLib.Error as error:  # an error is an answer; none, or a lost program, is not
-        if Gio.DBusError.get_remote_error(error) in (None, *(f"org.freedesktop.DBus.Error.{e}" for e in LOST)):
+        if Gio.DBusError.get_remote_error(error) in (
+            None,
+            *(f"org.freedesktop.DBus.Error.{e}" for e in LOST),
+        ):
             fail(f"{interface}.{method}{str(args)[:200]} on {path}: {error.message}")
 
 
 session = Gio.bus_get_sync(Gio.BusType.SESSION)
-address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None, None, 0, 5000)
+address = session.call_sync(
+    "org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None, None, 0, 5000
+)
 bus = Gio.DBusConnection.new_for_address_sync(
-    address.unpack()[0], Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
+    address.unpack()[0],
+    Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION,
+)
 daemon, app = ("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus"), None
 while not app:
     time.sleep(0.2)
     for name in bus.call_sync(*daemon, "ListNames", None, None, 0, 5000).unpack()[0]:
-        owner = bus.call_sync(*daemon, "GetConnectionUnixProcessID", GLib.Variant("(s)", (name,)), None, 0, 5000)
+        owner = bus.call_sync(
+            *daemon, "GetConnectionUnixProcessID", GLib.Variant("(s)", (name,)), None, 0, 5000
+        )
         app = app or (name if owner.unpack()[0] == pid and name.startswith(":") else None)
-while not call(ROOT, ACCESSIBLE, "GetChildren")[0]: time.sleep(0.2)  # the window is on the bus
+while not call(ROOT, ACCESSIBLE, "GetChildren")[0]:
+    time.sleep(0.2)  # the window is on the bus
 
 
 def value(kind):  # an edge or a random value of a basic D-Bus type
     if kind in "ynqiuxt":
         bits, number = {"y": 8, "n": 16, "q": 16, "i": 32, "u": 32, "x": 64, "t": 64}[kind], rng.choice(
-            [0, 1, -1, 2, 40, 2**31 - 1, 2**31 - 2, -2**31, -2**31 + 1, rng.randrange(-2**31, 2**31)])
-        return number % 2**bits if kind in "yqut" else max(-2**(bits - 1), min(number, 2**(bits - 1) - 1))
-    if kind == "d": return rng.choice([0.0, 5.0, -1.0, 1e308, -1e308, math.nan, math.inf, rng.uniform(-99, 99)])
+            [
+                0,
+                1,
+                -1,
+                2,
+                40,
+                2**31 - 1,
+                2**31 - 2,
+                -(2**31),
+                -(2**31) + 1,
+                rng.randrange(-(2**31), 2**31),
+            ]
+        )
+        return (
+            number % 2**bits
+            if kind in "yqut"
+            else max(-(2 ** (bits - 1)), min(number, 2 ** (bits - 1) - 1))
+        )
+    if kind == "d":
+        return rng.choice([0.0, 5.0, -1.0, 1e308, -1e308, math.nan, math.inf, rng.uniform(-99, 99)])
     if kind == "s":
-        return rng.choice(["", "7", "-70", "abc", "1e308", "72,5", "\u0663\u00e9", "x" * rng.randrange(99), FILL])
-    if kind == "v": return GLib.Variant(*rng.choice([("i", value("i")), ("s", value("s")), ("d", value("d"))]))
+        return rng.choice(
+            ["", "7", "-70", "abc", "1e308", "72,5", "\u0663\u00e9", "x" * rng.randrange(99), FILL]
+        )
+    if kind == "v":
+        return GLib.Variant(*rng.choice([("i", value("i")), ("s", value("s")), ("d", value("d"))]))
     return {"b": rng.random() < 0.5, "o": rng.choice([ROOT, "/"])}[kind]
 
 
 def calls(signature):  # random arguments, none, the whole text (offsets 0 to -1, the longest text), random
-    if not re.fullmatch("[ynqiuxtdsvbo]*", signature): return [None]
+    if not re.fullmatch("[ynqiuxtdsvbo]*", signature):
+        return [None]
     whole = iter([0] + [-1] * len(signature))
-    values = [tuple(value(k) for k in signature), tuple(next(whole) if k == "i" else FILL if k == "s" else value(k)
-                                                        for k in signature), tuple(value(k) for k in signature)]
-    return [GLib.Variant(f"({signature})", values[0]), None] + [GLib.Variant(f"({signature})", v) for v in values[1:]]
+    values = [
+        tuple(value(k) for k in signature),
+        tuple(next(whole) if k == "i" else FILL if k == "s" else value(k) for k in signature),
+        tuple(value(k) for k in signature),
+    ]
+    return [GLib.Variant(f"({signature})", values[0]), None] + [
+        GLib.Variant(f"({signature})", v) for v in values[1:]
+    ]
 
 
 def objects():
@@ -88,9 +126,12 @@ def text(path):
 end, answered = time.monotonic() + float(os.environ.get("SOMATRA_CHAOS_SECONDS", 60)), 0
 while time.monotonic() < end:
     for path in objects():
-        node = ET.fromstring((call(path, "org.freedesktop.DBus.Introspectable", "Introspect") or ["<node/>"])[0])
+        node = ET.fromstring(
+            (call(path, "org.freedesktop.DBus.Introspectable", "Introspect") or ["<node/>"])[0]
+        )
         editable = any(i.get("name") == EDIT for i in node.iter("interface"))
-        if editable and not state(path, 30) and path in objects(): fail(f"the hidden box {path} is in the tree")
+        if editable and not state(path, 30) and path in objects():
+            fail(f"the hidden box {path} is in the tree")
         if editable:  # the longest text, which every range of this turn crosses
             call(path, EDIT, "SetTextContents", GLib.Variant("(s)", (FILL,)))
         for interface in node.iter("interface"):
@@ -100,16 +141,21 @@ while time.monotonic() < end:
                 call(path, PROPERTIES, "Set", GLib.Variant("(ssv)", (name, prop.get("name"), value("v"))))
             call(path, PROPERTIES, "GetAll", GLib.Variant("(s)", (name,)))
             for method in interface.iter("method"):
-                for args in calls("".join(a.get("type") for a in method.iter("arg") if a.get("direction") != "out")):
+                for args in calls(
+                    "".join(a.get("type") for a in method.iter("arg") if a.get("direction") != "out")
+                ):
                     closed = name == EDIT and not (state(path, 7) and state(path, 30))
                     before, answer = name == EDIT and text(path), call(path, name, method.get("name"), args)
                     answered += 1
                     after = name == EDIT and text(path)  # reads back as many characters as it counts
                     if closed and (after != before or answer and answer[0] is True):
-                        fail(f"{method.get('name')}{str(args)[:99]} on the read-only or hidden {path}: {answer}")
+                        fail(
+                            f"{method.get('name')}{str(args)[:99]} on the read-only or hidden {path}: {answer}"
+                        )
                     if after and not closed and not re.fullmatch(r"\d*\.?\d*", after):  # as a paste: a number
                         fail(f"{method.get('name')}{str(args)[:99]} left {after[:40]!r} in {path}")
-        if time.monotonic() > end: break
+        if time.monotonic() > end:
+            break
 call(ROOT, ACCESSIBLE, "GetChildren")  # the program still answers
 if re.search(r"ERROR: \w+Sanitizer|runtime error:", open(os.environ["SOMATRA_LOG"], errors="replace").read()):
     fail("a sanitizer report")

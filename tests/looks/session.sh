@@ -15,7 +15,7 @@ started() {
 managing() { [ "$(xdotool search --maxdepth 1 --name '' 2>/dev/null | wc -l)" -gt 1 ]; }
 if [ "$1" = x11 ]; then
     Xvfb -displayfd 3 -screen 0 "${2}x24" -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/log" & server=$!
-    started test -s "$tmp/display" && export DISPLAY=":$(cat "$tmp/display")"
+    started test -s "$tmp/display" && DISPLAY=":$(cat "$tmp/display")" && export DISPLAY
     [ "$3" = - ] || echo "Xft.dpi: $3" | xrdb -merge
     openbox --sm-disable >>"$tmp/log" 2>&1 & wm=$!
     started managing
