@@ -6,8 +6,8 @@
 # says; test_chaos.py calls everything an assistive client can. The client gets SOMATRA_PID, and
 # SOMATRA_LOG, where the program writes its errors.
 # Usage: run.sh SOMATRA_BINARY CLIENT.py. Exits 77 (skipped) when a tool is missing or the desktop
-# cannot start, unless CI is set: then it fails. Orca runs alone in its own process namespace, so runs
-# go side by side, and beside a person's own screen reader.
+# cannot start, unless CI is set: then it fails. Orca runs in a process namespace of its own, so that it
+# starts beside a person's own screen reader.
 set -u
 app=${1:?usage: run.sh SOMATRA_BINARY CLIENT.py} client=${2:?} && shift 2
 tmp=$(mktemp -d) pids=""
