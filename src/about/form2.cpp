@@ -3,10 +3,10 @@
 #include "about/form2.h"
 
 #include "about/homepage.h"
-#include "platform/accessibility.h"
-#include "platform/desktop.h"
-#include "platform/font.h"
-#include "platform/language.h"
+#include "platform/a11y/accessibility.h"
+#include "platform/controls/font.h"
+#include "platform/controls/language.h"
+#include "platform/controls/legible.h"
 #include "ui_form2.h"
 
 QString MakerNotice()

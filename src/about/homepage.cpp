@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "about/homepage.h"
 
-#include "platform/shell.h"
+#include "platform/controls/shell.h"
 
 QString HomePageAddress()
 {

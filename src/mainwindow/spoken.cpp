@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "mainwindow/form1.h"
-#include "platform/accessibility.h"
+#include "platform/a11y/announcer.h"
 #include "ui_form1.h"
 
 namespace spoken {
@@ -82,31 +82,20 @@ QString Announcement(const QStringList &said, const QStringList &now, const QStr
 
 } // namespace spoken
 
-namespace {
-
-// Long enough to pass between two keys of a number, short enough to follow a pause.
-constexpr int kPauseMs = 700;
-
-} // namespace
+void Form1::SetAnnouncementPause(std::chrono::milliseconds pause)
+{
+    m_announceTimer->setInterval(pause);
+}
 
 void Form1::ScheduleAnnouncement()
 {
     // Passes before the window shows announce nothing: Form_Load notes what they leave.
-    if (!m_announceTimer || !isVisible())
-        return;
-    // The timer runs from the first change; when it ends, it waits again for whatever part of the
-    // pause the later changes took. Restarting it on every pass would cost more than the pass.
-    m_lastChange.start();
-    if (!m_announceTimer->isActive())
-        m_announceTimer->start(kPauseMs);
+    if (m_announceTimer && isVisible())
+        m_announceTimer->start();
 }
 
 void Form1::AnnounceResults()
 {
-    if (const qint64 quiet = m_lastChange.elapsed(); quiet < kPauseMs) {
-        m_announceTimer->start(int(kPauseMs - quiet));
-        return;
-    }
     const QStringList now = spoken::Sentences(m_shown);
     const QString said = spoken::Announcement(m_spoken, now, m_pendingNotice);
     m_spoken = now;

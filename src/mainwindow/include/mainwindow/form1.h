@@ -18,9 +18,9 @@
 //                 category names Label52-55; bars Label49, Label50, Label51 from the bottom up (Label49
 //                 reads as the BMI); box Line6-9, rule Line4, dividers Line10-12, ticks Line13/14.
 // Decoration      separators Line1, Line2, Line5. Menu item Ab "About".
+#include <chrono>
 #include <memory>
 
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
@@ -56,6 +56,9 @@ public:
 
     // The one pass that reads every input from the controls and writes every result back.
     void Recalculate();
+
+    // How long typing pauses before screen readers hear the results; tests make it as short as they like.
+    void SetAnnouncementPause(std::chrono::milliseconds pause);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -98,7 +101,6 @@ private:
 
     std::unique_ptr<platform::Announcer> m_announcer;
     QTimer *m_announceTimer = nullptr;
-    QElapsedTimer m_lastChange;
     // What the last pass showed, as screen readers are told it.
     spoken::Results m_shown;
     // The category look of the last pass, with its message and reading translated.

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Somatra developers
 // SPDX-License-Identifier: MIT
-#include "platform/valuebar.h"
+#include "platform/controls/valuebar.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
@@ -8,7 +8,7 @@
 #include <QVariant>
 #include <QtNumeric>
 
-#include "platform/language.h"
+#include "platform/controls/language.h"
 
 namespace platform {
 
@@ -44,7 +44,7 @@ QString ValueBar::SpokenReading() const
 namespace {
 
 // A static text named with its reading; the value interface is there for tools that read numbers. A
-// QLabel has no value interface, and a QProgressBar's would be spoken as a percentage (Qt 6.4 to 6.8).
+// QLabel has no value interface, and a QProgressBar's would be spoken as a percentage.
 // Without a number it reports NaN, the one double that is none: any other would be a reading the bar
 // does not show. The interface stays, since AT-SPI clients keep the interfaces they first saw.
 class AccessibleValueBar : public QAccessibleWidget, public QAccessibleValueInterface

@@ -1,12 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Somatra developers
 // SPDX-License-Identifier: MIT
 #pragma once
-// Controls that paint themselves: a label that wraps at spaces only, a line of the design, and a box
-// that shows results.
-#include <array>
-
+// Labels and lines that paint themselves where Qt's would not show them as designed: a label that
+// wraps at spaces only, a line of the design, and a one-line caption that shows a cut text as cut.
 #include <QLabel>
-#include <QLineEdit>
 #include <QStringList>
 #include <QWidget>
 
@@ -54,33 +51,6 @@ public:
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-};
-
-// A box for results in a font of their own. A new font is laid out when the box first draws text;
-// until then an empty read-only box draws its panel alone, as a line edit would, and a box that never
-// shows never lays it out. The window thus opens without loading a bold face only to draw nothing.
-// A result wider than the box shows its start and an ellipsis, the whole of it in the tooltip.
-class ResultBox : public QLineEdit
-{
-    Q_OBJECT
-public:
-    explicit ResultBox(QWidget *parent = nullptr);
-    bool TextFits() const;
-
-protected:
-    void changeEvent(QEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    void LayOutFont();
-    QRect TextArea() const;
-    qreal TextWidth() const;
-    void TipWhenCut();
-
-    bool m_fontWaits = false;
-    // The advances of the ASCII characters in the box's font, as far as asked: a result is a short run
-    // of digits and separators, laid out without shaping, so its width is their sum.
-    mutable std::array<qreal, 128> m_advances {};
 };
 
 } // namespace platform

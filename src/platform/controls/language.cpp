@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Somatra developers
 // SPDX-License-Identifier: MIT
-#include "platform/language.h"
+#include "platform/controls/language.h"
 
 #include <utility>
 

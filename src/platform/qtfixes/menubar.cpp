@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Somatra developers
 // SPDX-License-Identifier: MIT
-#include "platform/menubar.h"
+#include "platform/qtfixes/menubar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,18 +18,17 @@ namespace {
 // Keyboard use of a menu bar whose items have no menus: Qt moves the highlight with the arrow keys;
 // choosing and leaving are done here, so that the focus goes back where it came from. QMenuBar gives
 // the focus back only to the control that its own keyboard mode, entered with Alt alone, remembered:
-// a bar focused otherwise keeps the focus after Return, Enter, Space or Escape; nor does it bind F10
-// (Qt 6.4 to 6.8).
+// a bar focused otherwise keeps the focus after Return, Enter, Space or Escape (QMenuBar::keyPressEvent,
+// Qt 6.4.2 and 6.8.2; docs/qt-issues.md, fault 12); nor does it bind F10. This goes when QMenuBar gives
+// the focus back however it got it.
 class MenuBarKeyboard : public QObject
 {
+    Q_OBJECT
 public:
-    static constexpr char kName[] = "MenuBarKeyboard";
-
     explicit MenuBarKeyboard(QMenuBar *bar)
         : QObject(bar)
         , m_bar(bar)
     {
-        setObjectName(QLatin1String(kName));
         bar->installEventFilter(this);
     }
 
@@ -84,12 +83,12 @@ private:
 
 void EnterMenuBar(QMenuBar *bar)
 {
-    // Without Q_OBJECT the helper is found by its name, not its type.
-    auto *keyboard = static_cast<MenuBarKeyboard *>(
-        bar->findChild<QObject *>(QLatin1String(MenuBarKeyboard::kName), Qt::FindDirectChildrenOnly));
+    auto *keyboard = bar->findChild<MenuBarKeyboard *>(QString(), Qt::FindDirectChildrenOnly);
     if (!keyboard)
         keyboard = new MenuBarKeyboard(bar);
     keyboard->Enter();
 }
 
 } // namespace platform
+
+#include "menubar.moc"

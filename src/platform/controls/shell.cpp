@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Somatra developers
 // SPDX-License-Identifier: MIT
-#include "platform/shell.h"
+#include "platform/controls/shell.h"
 
 #include <QDesktopServices>
 #include <QUrl>

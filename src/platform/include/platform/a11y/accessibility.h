@@ -1,12 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Somatra developers
 // SPDX-License-Identifier: MIT
 #pragma once
-// What screen readers get beyond Qt's defaults: controls they skip, text boxes read whole, bars that
-// read as words, spoken notices, and notices when a shown text changes.
-#include <QPointer>
-#include <QString>
-
-class QLabel;
+// What screen readers get beyond Qt's defaults: controls they skip, the places of options in their
+// groups, and notices when a shown text changes.
 class QWidget;
 
 namespace platform {
@@ -24,18 +20,5 @@ void NotifyNameChanged(QWidget *control);
 // Adds "1 of 3" and so on to the description of each option in a group box, as screen readers
 // that cannot see the group would not say it.
 void DescribePositionsInGroups(QWidget *root);
-
-// Speaks a short text through the screen reader while the focus stays where it is: a notification
-// in a status bar that never shows, so nothing on screen changes.
-class Announcer
-{
-public:
-    explicit Announcer(QWidget *window);
-    void Announce(const QString &text);
-
-private:
-    QPointer<QWidget> m_window;
-    QPointer<QLabel> m_notice; // before Qt 6.8, which has announcements
-};
 
 } // namespace platform
