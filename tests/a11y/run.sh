@@ -1,14 +1,15 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The Somatra developers
 # SPDX-License-Identifier: MIT
-# Runs Somatra on a private desktop (D-Bus session bus, Xvfb, openbox, AT-SPI registry) and a test
-# client beside it: test_orca.py checks what the Orca screen reader, speaking to a silent sound device,
-# says; test_chaos.py calls everything an assistive client can. The client gets SOMATRA_PID, and
-# SOMATRA_LOG, where the program writes its errors.
+# Runs Somatra on a private desktop (session.sh: a D-Bus session bus, Xvfb and Openbox; here the
+# AT-SPI registry) and a test client beside it: test_orca.py checks what the Orca screen reader,
+# speaking to a silent sound device, says; test_chaos.py calls everything an assistive client can. The
+# client gets SOMATRA_PID, and SOMATRA_LOG, where the program writes its errors.
 # Usage: run.sh SOMATRA_BINARY CLIENT.py. Exits 77 (skipped) when a tool is missing or the desktop
 # cannot start, unless CI is set: then it fails. Orca runs in a process namespace of its own, so that it
 # starts beside a person's own screen reader.
 set -u
+[ -n "${SOMATRA_DESKTOP:-}" ] || SOMATRA_DESKTOP=1 exec sh "$(dirname "$0")/../session.sh" x11 1024x768 - sh "$0" "$@"
 app=${1:?usage: run.sh SOMATRA_BINARY CLIENT.py} client=${2:?} && shift 2
 tmp=$(mktemp -d) pids=""
 
@@ -32,7 +33,7 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
 
-for tool in dbus-daemon dbus-send Xvfb xdotool openbox setxkbmap pgrep timeout orca speech-dispatcher \
+for tool in dbus-send xdotool setxkbmap pgrep timeout orca speech-dispatcher \
     /usr/libexec/at-spi-bus-launcher /usr/libexec/at-spi2-registryd; do
     command -v "$tool" >/dev/null || skip "$tool is missing"
 done
@@ -47,16 +48,6 @@ mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher" && mkdir -m 700 "$XDG_RUNTIME_DIR"
     >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
 echo 'pcm.!default { type null }' >"$HOME/.asoundrc"
 
-dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$tmp/bus" 2>/dev/null & started $!
-poll 100 test -s "$tmp/bus" || skip "no D-Bus session bus"
-read -r DBUS_SESSION_BUS_ADDRESS <"$tmp/bus" && export DBUS_SESSION_BUS_ADDRESS
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/xvfb.log" & started $!
-poll 100 test -s "$tmp/display" || skip "Xvfb did not start: $(tail -n 3 "$tmp/xvfb.log")"
-read -r display <"$tmp/display" && export DISPLAY=":$display"
-# Openbox gives new windows the focus, so that the keys reach them.
-openbox --sm-disable >"$tmp/openbox.log" 2>&1 & started $!
-managing() { [ "$(xdotool search --maxdepth 1 --name '' | wc -l)" -gt 1 ]; }
-poll 100 managing || skip "openbox did not start: $(tail -n 3 "$tmp/openbox.log")"
 /usr/libexec/at-spi-bus-launcher --launch-immediately 2>/dev/null & started $!
 poll 100 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
     || skip "the AT-SPI bus did not start"

@@ -1,19 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Somatra developers
 // SPDX-License-Identifier: MIT
-// What the handlers rely on from the control helpers: a write that changes nothing raises nothing,
-// refused widths, case-blind lists, and the key codes that the digit filter sees and lets through.
-// The message's wrapping at spaces is measured on screen by the look test.
+// What the handlers rely on from the controls: a write that changes nothing raises nothing, refused
+// widths, fixed colours that never lighten on a light palette, and a text box's text for screen
+// readers. The message's wrapping at spaces is measured on screen by the look test.
 #include <QAccessible>
-#include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
 
-#include "platform/accessibility.h"
-#include "platform/controls.h"
+#include "platform/a11y/accessibility.h"
+#include "platform/controls/legible.h"
+#include "platform/controls/writes.h"
 
 class TestPlatform : public QObject
 {
@@ -21,26 +19,31 @@ class TestPlatform : public QObject
 private slots:
     void writes()
     {
-        // QPlainTextEdit, unlike QLineEdit, signals a change when given the text it holds.
-        QPlainTextEdit memo(QStringLiteral("7"));
-        QSignalSpy memoChanges(&memo, &QPlainTextEdit::textChanged);
-        for (const char *text : { "7", "7", "70" })
-            platform::SetText(&memo, QString::fromLatin1(text));
-        QCOMPARE(memoChanges.count(), 1);
-        // A painted background is filled; widths in twips are rounded to pixels, and one that no widget
-        // can take is refused and changes nothing.
+        // A result written again as it stands keeps the box as it is: no change, the cursor in place.
+        QLineEdit box(QStringLiteral("2,933"));
+        box.setCursorPosition(1);
+        QSignalSpy changes(&box, &QLineEdit::textChanged);
+        platform::SetText(&box, std::string_view("2,933"));
+        platform::SetText(&box, QStringLiteral("2,933"));
+        QCOMPARE(changes.count(), 0);
+        QCOMPARE(box.cursorPosition(), 1);
+        // Widths in twips are rounded to pixels, and one that no widget can take is refused.
         QLabel bar;
-        platform::SetBackColor(&bar, Qt::red);
-        QVERIFY(bar.autoFillBackground());
         for (const auto &[twips, pixels] :
             { std::pair { 8., 1 }, { 7., 0 }, { 22.5, 2 }, { -15., -1 }, { qQNaN(), -1 }, { 1e300, -1 } })
             QCOMPARE(platform::SetWidthTwips(&bar, twips) ? bar.width() : -1, pixels);
-        QComboBox list;
-        list.addItems({ "18 - 29", "over 60" });
-        for (const char *text : { "Over 60", "none" }) {
-            platform::SetListText(&list, QString::fromLatin1(text));
-            QCOMPARE(list.currentText(), "over 60");
-        }
+    }
+
+    // On a light palette other than the design's, each fixed colour keeps its shade or darkens.
+    void legibleOnLight()
+    {
+        QWidget window;
+        window.setPalette(QPalette(QColor(250, 250, 250)));
+        QLabel label(&window);
+        for (const QColor &given :
+            { QColor(255, 0, 0), QColor(0, 192, 0), QColor(192, 0, 0), QColor(0, 0, 255) })
+            QVERIFY(
+                platform::Legible(&label, given, platform::kTextContrast).lightness() <= given.lightness());
     }
 
     // A line edit's text as screen readers ask for it: by boundary before, at and after an offset
@@ -76,32 +79,6 @@ private slots:
                                        : text->textAtOffset(offset, boundary, &start, &end);
         QTEST(QString("%1 %2 %3").arg(piece).arg(start).arg(end), "piece");
         QCOMPARE(text->text(2, 5) + "|" + text->text(0, 6) + "|" + text->text(3, 3), " 34|12 345|");
-    }
-
-    void keyCodes_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<bool>("control");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("passed"); // the code after the digit filter; -1: no character
-        for (const auto &[name, key, control, text, passed] :
-            { std::tuple { "Ctrl+A", Qt::Key_A, true, "a", 1 }, { "Ctrl+Z", Qt::Key_Z, true, "", 26 },
-                { "Escape", Qt::Key_Escape, false, "\x1b", 0 },
-                { "Delete", Qt::Key_Delete, false, "\x7f", -1 }, { "/", Qt::Key_Slash, false, "/", 0 },
-                { ":", Qt::Key_Colon, false, ":", 0 } })
-            QTest::newRow(name) << int(key) << control << text << passed;
-    }
-    void keyCodes()
-    {
-        QFETCH(int, key);
-        QFETCH(bool, control);
-        QFETCH(QString, text);
-        int code = platform::CharacterCode(
-            QKeyEvent(QEvent::KeyPress, key, control ? Qt::ControlModifier : Qt::NoModifier, text))
-                       .value_or(-1);
-        if (code >= 0)
-            platform::DigitsOnly(code);
-        QTEST(code, "passed");
     }
 };
 
