@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Somatra developers
 // SPDX-License-Identifier: MIT
 // Exactly K keystrokes or K passes inside functions that callgrind counts alone:
-//   valgrind --tool=callgrind --toggle-collect='somatra_measured_*' bench_gui_count keys 1000
+//   valgrind --tool=callgrind --toggle-collect='somatra_measured_*' bench_gui_count keys 1000 [dark]
 // Instructions per keystroke = total / K; set-up and teardown are outside the toggled functions.
+// "dark" puts the window on a dark palette, where every fixed colour is made legible.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -31,16 +32,18 @@ __attribute__((noinline)) void somatra_measured_passes(Form1 *form, int count)
 
 int main(int argc, char **argv)
 {
-    if (argc != 3
+    if (argc < 3 || argc > 4 || (argc == 4 && std::strcmp(argv[3], "dark"))
         || (std::strcmp(argv[1], "keys") && std::strcmp(argv[1], "pass") && std::strcmp(argv[1], "long")
             && std::strcmp(argv[1], "half"))) {
-        std::fprintf(stderr, "usage: %s keys|pass|long|half COUNT\n", argv[0]);
+        std::fprintf(stderr, "usage: %s keys|pass|long|half COUNT [dark]\n", argv[0]);
         return 2;
     }
     const int count = std::atoi(argv[2]);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (argc == 4)
+        QApplication::setPalette(bench::DarkPalette());
     Form1 form;
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QPalette>
 #include <QRadioButton>
 #include <QTest>
 
@@ -43,7 +44,19 @@ inline void MakeEveryChoice(Form1 &form)
     QCoreApplication::processEvents();
 }
 
-// A box holds at most 32,767 characters; pasting bypasses the digit filter.
+// A dark desktop palette, as qt6ct's or a GTK theme's.
+inline QPalette DarkPalette()
+{
+    QPalette dark(QColor(53, 53, 53), QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    return dark;
+}
+
+// A box holds at most 32,767 characters; a paste of digits is read as the number it is.
 inline void PasteLongText(QLineEdit *box, int length = 32767)
 {
     QApplication::clipboard()->setText(QString(length, QLatin1Char('7')));

@@ -37,7 +37,7 @@
 #include <QLayout>
 #include <QMainWindow>
 
-#include "platform/font.h"
+#include "platform/controls/font.h"
 #include "ui_form1.h"
 #else
 #include "mainwindow/form1.h"
