@@ -408,32 +408,32 @@
     <message>
         <source>Height in centimetres:</source>
         <extracomment>What a screen reader says for the caption before the height box in metric units; the height follows it.</extracomment>
-        <translation>Taille en centimètres :</translation>
+        <translation>Taille en centimètres&#xa0;:</translation>
     </message>
     <message>
         <source>Weight in kilograms:</source>
         <extracomment>What a screen reader says for the caption before the weight box in metric units; the weight follows it.</extracomment>
-        <translation>Poids en kilogrammes :</translation>
+        <translation>Poids en kilogrammes&#xa0;:</translation>
     </message>
     <message>
         <source>Body mass index in kilograms per square metre:</source>
         <extracomment>What a screen reader says for the caption before the BMI result; the BMI follows it.</extracomment>
-        <translation>Indice de masse corporelle en kilogrammes par mètre carré :</translation>
+        <translation>Indice de masse corporelle en kilogrammes par mètre carré&#xa0;:</translation>
     </message>
     <message>
         <source>Total energy expenditure in kilocalories per day:</source>
         <extracomment>What a screen reader says for the caption before the total energy expenditure; the figure follows it.</extracomment>
-        <translation>Dépense énergétique totale en kilocalories par jour :</translation>
+        <translation>Dépense énergétique totale en kilocalories par jour&#xa0;:</translation>
     </message>
     <message>
         <source>Height in feet and inches:</source>
         <extracomment>What a screen reader says for the caption before the height box in English units; the feet and the inches follow it.</extracomment>
-        <translation>Taille en pieds et pouces :</translation>
+        <translation>Taille en pieds et pouces&#xa0;:</translation>
     </message>
     <message>
         <source>Weight in pounds:</source>
         <extracomment>What a screen reader says for the caption before the weight box in English units; the weight follows it.</extracomment>
-        <translation>Poids en livres :</translation>
+        <translation>Poids en livres&#xa0;:</translation>
     </message>
 </context>
 <context>
