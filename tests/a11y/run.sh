@@ -59,7 +59,9 @@ if [ "$client" = test_orca.py ]; then
     # Orca refuses to start beside any other Orca of the same user, a person's own screen reader
     # included: this one runs in a process namespace of its own, where it sees no other, and it hears
     # only this desktop's bus.
-    alone="unshare --user --map-current-user --pid --fork --mount-proc --kill-child"
+    # Root needs no user namespace, which a chroot does not allow.
+    alone="unshare --pid --fork --mount-proc --kill-child"
+    [ "$(id -u)" -eq 0 ] || alone="unshare --user --map-current-user --pid --fork --mount-proc --kill-child"
     $alone true 2>/dev/null || skip "no process namespace of its own for Orca: $($alone true 2>&1)"
     $alone /usr/bin/python3 - "$(command -v orca)" "$ORCA_LOG" >"$tmp/orca.out" 2>&1 <<'PY' &
 import builtins, runpy, sys
