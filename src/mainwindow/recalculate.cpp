@@ -68,7 +68,7 @@ struct Said
     QString &reading;
 };
 
-const looks::CategoryLook *ShowBodyMassIndex(
+void ShowBodyMassIndex(
     const Ui::Form1 &ui, const calc::Measured &measured, const calc::NumberSeparators &separators, Said said)
 {
     const std::optional<double> bmi = calc::MeasuredBmi(measured);
@@ -98,7 +98,6 @@ const looks::CategoryLook *ShowBodyMassIndex(
     }
     SetVisible(ui.Image1, look && look->picture == looks::Picture::Warning);
     SetVisible(ui.Image2, look && look->picture == looks::Picture::Approval);
-    return look;
 }
 
 struct Limits
@@ -178,11 +177,6 @@ void ShowScale(const Ui::Form1 &ui, const QString &reading, const calc::NumberSe
     ui.Label49->SetReading(shownBmi, ui.Text3->text(), reading);
 }
 
-QString FromUtf8(const std::string &text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 } // namespace
 
 void Form1::Recalculate()
@@ -199,8 +193,8 @@ void Form1::Recalculate()
     // hear, in words.
     const spoken::Results before = m_shown;
     m_shown.bmi = m_ui->Text3->text();
-    m_shown.lowerLimit = FromUtf8(limits.lower);
-    m_shown.upperLimit = FromUtf8(limits.upper);
+    m_shown.lowerLimit = QString::fromStdString(limits.lower);
+    m_shown.upperLimit = QString::fromStdString(limits.upper);
     m_shown.pounds = m_ui->Option13->isChecked();
     m_shown.tee = m_ui->Text9->text();
     if (m_shown.lowerLimit != before.lowerLimit || m_shown.upperLimit != before.upperLimit
